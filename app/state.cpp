@@ -1,0 +1,97 @@
+// Defaults of the state record and the tables computed once at start.
+#include "app/state.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+static constexpr Size BASE_WINDOW_SIZES[MODE_COUNT] = {
+    {39, 13}, {67, 17}, {67, 57}, {67, 57}, {67, 83}, {67, 89},
+    {67, 83}, {67, 57}, {67, 83}, {67, 57}, {67, 57},
+};
+static_assert(sizeof(BASE_WINDOW_SIZES) / sizeof(BASE_WINDOW_SIZES[0]) == MODE_COUNT);
+
+static void build_tables(AppState& s) {
+    // 6.2832 / 45, not 2 pi / 45: the ring's marker places depend on this exact step.
+    for (int i = 0; i < HUE_RING_POINTS; ++i) {
+        const double a = i * 0.13962666666666668;
+        s.hue_ring_points[i].x = static_cast<int32_t>(std::sin(a) * 13 + 15);
+        s.hue_ring_points[i].y = static_cast<int32_t>(15 - std::cos(a) * 13);
+    }
+    for (int i = 0; i < SINE_TABLE_SIZE; ++i)
+        s.sine_table[i] = static_cast<float>((1 - std::cos(i * 0.0031415926535)) * 0.5);
+}
+
+void initialize_state(AppState& s, const char* exe_dir, int screen_width, int screen_height,
+                      ColorRef button_face_color) {
+    std::snprintf(s.exe_dir, sizeof s.exe_dir, "%s", exe_dir);
+    std::memset(s.save_prefix, 0, sizeof s.save_prefix);
+    std::snprintf(s.save_prefix, sizeof s.save_prefix, "%sbmp_", s.exe_dir);
+    std::memcpy(s.settings_marker, "qv3.71; ", 9);
+    for (int m = 0; m < MODE_COUNT; ++m) s.window_sizes[m] = BASE_WINDOW_SIZES[m];
+    s.refresh_ms = 100;
+    s.screen_width = screen_width;
+    s.screen_height = screen_height;
+    s.button_face_color = button_face_color;
+
+    s.area_size = {64, 64};
+    s.text_format = FMT_C;
+    s.hex_uppercase = 1;
+    s.decimals = 1;
+    s.has_focus = 1;
+    s.grad_half_cycles = 1;
+    s.grad_block_w = 1;
+    s.grad_block_h = 1;
+    s.window_pos = {-1, -1};
+    s.window_mode = MODE_RGB_PANEL;
+    s.edit_target = s.dragging = s.shift_down = s.ctrl_down = s.hold = 0;
+    s.marked_cell = s.chip_mode = s.image_valid = s.save_counter = 0;
+    s.panel_focus = -1;
+    s.drag_state = -1;
+    s.grad_shape = SHAPE_LINEAR;
+    s.grad_repeat = REPEAT_INFINITE;
+    s.grad_wave = WAVE_TRIANGLE;
+    s.grad_out_at_mid = 0;
+    s.grad_in_x = s.grad_in_y = 0.0;
+    s.grad_out_x = s.grad_out_y = 1.0;
+    s.grad_mid_pos = 0.5;
+
+    build_tables(s);
+
+    for (int k = 0; k < HISTORY_COUNT; ++k) s.history[k] = 0xEEEEEEu - k * 0x222222u;
+    for (int k = 0; k < PALETTE_COUNT; ++k) {
+        int r = 0, g = 0, b = 0;
+        hls_to_rgb(36 * k, 190, 240, r, g, b);
+        s.palette[k] = make_color(r, g, b);
+    }
+    s.in_color = 0x4080FF;
+    s.out_color = 0xFF8040;
+    s.current_color = 0;
+    s.cur_r = s.cur_g = s.cur_b = s.cur_h = s.cur_l = s.cur_s = 0;
+    s.mix_mode = 0;
+    s.mix_ratio = 50;
+}
+
+void update_area_window_sizes(AppState& s) {
+    s.window_sizes[MODE_CAPTURE] = {s.area_size.width + 3, s.area_size.height + 19};
+    s.window_sizes[MODE_GRADATION] = {s.area_size.width + 2, s.area_size.height + 18};
+}
+
+Size mode_size(const AppState& s) {
+    const int m = s.window_mode >= 0 && s.window_mode < MODE_COUNT ? s.window_mode : MODE_RGB_PANEL;
+    return s.window_sizes[m];
+}
+
+Point place_beside_pointer(Point p, Size w, int screen_width, int screen_height) {
+    Point at{p.x + 12, p.y};
+    if (at.x + w.width > screen_width) at.x = p.x - 12 - w.width;
+    if (at.y + w.height > screen_height) at.y = p.y - w.height;
+    return at;
+}
+
+void derive_current_components(AppState& s) {
+    s.cur_r = color_red(s.current_color);
+    s.cur_g = color_green(s.current_color);
+    s.cur_b = color_blue(s.current_color);
+    rgb_to_hls(s.cur_r, s.cur_g, s.cur_b, s.cur_h, s.cur_l, s.cur_s);
+}

@@ -1,0 +1,153 @@
+// AppState: the one record of all program state, its defaults and computed tables.
+#pragma once
+#include <cstdint>
+
+#include "color/color.h"
+#include "ui/image.h"
+
+constexpr int PATH_SIZE = 260;  // bytes of a path field, terminator included
+
+struct Point {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+struct Rect {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+struct Size {
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// Window modes; 9 and 10 are the Ctrl-held overviews of modes 2 and 3.
+enum : int32_t {
+    MODE_MINIMUM = 0,
+    MODE_COMPACT = 1,
+    MODE_RGB_PANEL = 2,
+    MODE_HLS_PANEL = 3,
+    MODE_ZOOM = 4,
+    MODE_RECORD_PANEL = 5,
+    MODE_CAPTURE = 6,
+    MODE_MIX_PANEL = 7,
+    MODE_GRADATION = 8,
+    MODE_RGB_OVERVIEW = 9,
+    MODE_HLS_OVERVIEW = 10,
+    MODE_COUNT = 11,
+};
+
+// Colour text notations (text_format).
+enum : int32_t {
+    FMT_PLAIN, FMT_C, FMT_BASIC, FMT_HTML, FMT_HTML_QUOTED, FMT_HTML_TAG, FMT_RGB_DEC,
+    FMT_RGB_HEX_C, FMT_RGB_HEX_BASIC, FMT_RGB_REAL, FMT_RGB_FLOAT, FMT_RGB_PERCENT, FMT_CSS,
+    FMT_JAVA, FMT_POVRAY, FMT_ULONG, FMT_COUNT
+};
+
+// Gradation choices (grad_shape, grad_repeat, grad_wave).
+enum : int32_t {
+    SHAPE_LINEAR, SHAPE_RECT, SHAPE_DIAMOND, SHAPE_ELLIPSE, SHAPE_HYPERBOLA, SHAPE_SPIRAL,
+    SHAPE_RADIAL, SHAPE_HONEYCOMB, SHAPE_COUNT
+};
+enum : int32_t { REPEAT_ONCE, REPEAT_MIRROR, REPEAT_INFINITE, REPEAT_COUNT };
+enum : int32_t { WAVE_SINE, WAVE_SQUARE, WAVE_TRIANGLE, WAVE_SAWTOOTH, WAVE_COUNT };
+
+// The back buffer holds the largest capture window: a 640 x 480 area, title bar and frame.
+constexpr int BACK_WIDTH = 643;
+constexpr int BACK_HEIGHT = 500;
+constexpr int AREA_MAX_WIDTH = 640;
+constexpr int AREA_MAX_HEIGHT = 480;
+constexpr int HISTORY_COUNT = 8;
+constexpr int PALETTE_COUNT = 10;
+constexpr int RECORDED_COUNT = 20;  // history 0-7, palette 8-17, in 18, out 19
+constexpr int SINE_TABLE_SIZE = 1000;
+constexpr int HUE_RING_POINTS = 45;
+
+// Platform resources (device contexts, font, menus, accelerators, cursors, the mutex)
+// are owned by the platform backend and named by id; the record keeps what the
+// portable code reads and writes.
+struct AppState {
+    // Shell
+    char exe_dir[PATH_SIZE] = {};
+    char settings_marker[9] = {};   // 8 characters and a terminator
+    char save_prefix[PATH_SIZE] = {};  // stored whole in the settings file
+    Image back_buffer;                  // 643 x 500, every view is composed here
+    int32_t screen_width = 0, screen_height = 0;
+    ColorRef button_face_color = 0;
+    Size window_sizes[MODE_COUNT] = {};  // client size of each mode; 6 and 8 follow area_size
+    uint16_t refresh_ms = 0;             // frame interval: 50, 100, 200 or 500 ms
+    Point window_pos;
+    uint32_t last_frame = 0;             // clock of the last handled message or frame
+
+    // Window and interaction
+    int32_t window_mode = 0;             // MODE_*
+    int32_t chip_mode = 0;               // window follows the pointer
+    uint16_t return_mode = 0;            // mode to go back to after an edit or chip mode
+    uint16_t chip_saved_refresh_ms = 0;  // refresh_ms before chip mode set 50
+    int32_t has_focus = 0;
+    int32_t dragging = 0;                // a pick drag moves the window: no frames meanwhile
+    uint32_t press_time = 0;
+    Point grab_offset;
+    Point pointer_pos;
+    int32_t shift_down = 0, ctrl_down = 0;
+    int32_t panel_focus = 0;             // item under the pointer or chosen by keys; -1 none
+    int32_t drag_state = 0;              // -1 idle, otherwise what is being dragged
+    Point drag_origin;
+    int32_t drag_start_value = 0;
+    int32_t image_valid = 0;             // 0: the next paint rebuilds the derived image
+    int32_t edit_target = 0;             // 0 none, 1 paint writes in_color, 2 out_color
+    int32_t marked_cell = 0;             // recorded-colour cell framed in the record panel
+
+    // Colours
+    ColorRef current_color = 0;
+    int32_t cur_r = 0, cur_g = 0, cur_b = 0;
+    int32_t cur_h = 0, cur_l = 0, cur_s = 0;  // cur_h reaches 360 only after a hue drag
+    int32_t hold = 0;                    // paints do not sample the screen
+    // history[0..7], palette[0..9], in_color, out_color: one block of 20, as stored.
+    ColorRef recorded[RECORDED_COUNT] = {};
+    ColorRef* const history = recorded;
+    ColorRef* const palette = recorded + HISTORY_COUNT;
+    ColorRef& in_color = recorded[18];
+    ColorRef& out_color = recorded[19];
+    int32_t mix_mode = 0;                // 0 RGB average, 1 HLS average, 2 additive, 3 subtractive
+    int32_t mix_ratio = 0;               // 0..100 on the mix strip
+    ColorRef mix_table[101] = {};
+
+    // Text notation and files
+    int32_t text_format = 0;             // FMT_*
+    int32_t hex_uppercase = 0;
+    int32_t decimals = 0;                // 0, 1, 2 -> 2, 4, 6 places
+    int32_t save_counter = 0;            // 0..99
+
+    // Gradation
+    Size area_size;
+    int32_t grad_shape = 0, grad_repeat = 0, grad_wave = 0;
+    int32_t grad_half_cycles = 0;
+    int32_t grad_block_w = 0, grad_block_h = 0;
+    double grad_in_x = 0, grad_in_y = 0, grad_out_x = 0, grad_out_y = 0, grad_mid_pos = 0;
+    int32_t grad_out_at_mid = 0;
+
+    // Computed tables
+    Point hue_ring_points[HUE_RING_POINTS];
+    float sine_table[SINE_TABLE_SIZE] = {};
+
+    AppState() = default;
+    // The aliases above point into this record: copying would alias the source.
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+};
+
+// Sets every default and builds the computed tables. exe_dir ends with its separator.
+void initialize_state(AppState& s, const char* exe_dir, int screen_width, int screen_height,
+                      ColorRef button_face_color);
+
+// Rows 6 and 8 of window_sizes follow area_size.
+void update_area_window_sizes(AppState& s);
+
+// Size of the current mode; a mode outside the table gives the RGB panel's size.
+Size mode_size(const AppState& s);
+
+// Top-left of the window beside the pointer: 12 px right (or left near the right
+// edge), top at the pointer (or raised by the height near the bottom edge).
+Point place_beside_pointer(Point pointer, Size window, int screen_width, int screen_height);
+
+// Splits current_color into cur_r/g/b and derives cur_h/l/s.
+void derive_current_components(AppState& s);

@@ -1,0 +1,94 @@
+// In-memory screen, pointer, window, clipboard and files, with file faults on demand.
+#include "platform/headless/headless_platform.h"
+
+#include <algorithm>
+#include <cstring>
+
+HeadlessPlatform::HeadlessPlatform(int screen_width, int screen_height)
+    : screen(make_image(screen_width, screen_height)) {}
+
+Size HeadlessPlatform::screen_size() { return {screen.image.width, screen.image.height}; }
+
+ColorRef HeadlessPlatform::read_screen_pixel(Point at) { return get_pixel(screen.image, at.x, at.y); }
+
+void HeadlessPlatform::read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) {
+    copy_block(dst, dx, dy, screen.image, sx, sy, w, h);
+}
+
+void HeadlessPlatform::clip_pointer(const Rect* screen_rect) {
+    has_clip = screen_rect != nullptr;
+    if (screen_rect) clip = *screen_rect;
+}
+
+void HeadlessPlatform::move_window(int x, int y, int width, int height) {
+    window = {x, y, x + width, y + height};
+}
+
+void HeadlessPlatform::present(const Image& frame) {
+    last_frame = make_image(frame.width, frame.height);
+    copy_block(last_frame.image, 0, 0, frame, 0, 0, frame.width, frame.height);
+}
+
+void HeadlessPlatform::show_popup(int popup_index, Point screen_at) {
+    popups.emplace_back(popup_index, screen_at);
+}
+
+bool HeadlessPlatform::set_clipboard_text(const char* text) {
+    if (clipboard_busy) return false;
+    clipboard_text = text;
+    clipboard_bitmap = ImageBuffer{};
+    return true;
+}
+
+bool HeadlessPlatform::set_clipboard_bitmap(const Image& picture) {
+    if (clipboard_busy) return false;
+    clipboard_text.clear();
+    clipboard_bitmap = make_image(picture.width, picture.height);
+    copy_block(clipboard_bitmap.image, 0, 0, picture, 0, 0, picture.width, picture.height);
+    return true;
+}
+
+bool HeadlessPlatform::read_file(const char* path, size_t max_bytes, std::vector<uint8_t>& out) {
+    const auto it = files.find(path);
+    if (it == files.end()) return false;
+    out.assign(it->second.begin(), it->second.begin() + std::min(max_bytes, it->second.size()));
+    return true;
+}
+
+bool HeadlessPlatform::write_file_atomic(const char* path, const uint8_t* data, size_t size) {
+    // The new content goes to a side file first, as the real backend does; a fault
+    // leaves that partial side file behind and the original untouched.
+    const std::string temp = std::string(path) + ".new";
+    if (fault == FileFault::cannot_create) return false;
+    if (fault == FileFault::write_fails_partway || fault == FileFault::disk_full) {
+        files[temp].assign(data, data + std::min(size, fail_after_bytes));
+        if (fail_after_bytes < size) return false;
+    }
+    files[path].assign(data, data + size);
+    files.erase(temp);
+    return true;
+}
+
+bool HeadlessPlatform::choose_save_path(char* path, size_t size) {
+    if (dialog_answer.empty() || dialog_answer.size() + 1 > size) return false;
+    std::memcpy(path, dialog_answer.c_str(), dialog_answer.size() + 1);
+    return true;
+}
+
+Image HeadlessPlatform::create_surface(int width, int height) {
+    surfaces_.push_back(std::make_unique<ImageBuffer>(make_image(width, height)));
+    return surfaces_.back()->image;
+}
+
+void HeadlessPlatform::draw_text(Image& target, int x, int y, const char* text, ColorRef color) {
+    texts.push_back({x, y, text, color});
+    // A stand-in glyph per character: deterministic bits of its code in a fixed cell,
+    // so pixel tests see where text went and in which colour without a real font.
+    for (int i = 0; text[i]; ++i) {
+        const auto ch = static_cast<unsigned char>(text[i]);
+        if (ch == ' ') continue;
+        for (int gy = 2; gy < GLYPH_HEIGHT - 2; ++gy)
+            for (int gx = 1; gx < GLYPH_WIDTH - 1; ++gx)
+                if ((ch >> ((gx + gy) % 8)) & 1) set_pixel(target, x + i * GLYPH_WIDTH + gx, y + gy, color);
+    }
+}

@@ -1,0 +1,75 @@
+// Platform: what the portable core needs of an operating system, named by purpose.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/state.h"
+#include "ui/image.h"
+
+// Cursors the core asks for; the backend maps them to its own resources.
+enum CursorId : int {
+    CURSOR_ARROW,
+    CURSOR_PICK,       // dropper, resource 102
+    CURSOR_FRAME,      // arrow with a small frame, 104
+    CURSOR_CAPTURE,    // bottom-right corner of a frame, 106
+    CURSOR_ROTATE,     // circular arrow, 112
+    CURSOR_PICK_HINT,  // arrow carrying a dropper, 113
+    CURSOR_SIZE_WE,
+    CURSOR_SIZE_NS,
+    CURSOR_SIZE_NWSE,
+    CURSOR_WAIT,
+};
+
+// One backend per binary: Win32 in the program, an in-memory one in tests.
+// Calls that can fail report it with false; the core never retries.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Millisecond clock that wraps at 2^32.
+    virtual uint32_t now_ms() = 0;
+
+    // Primary screen and reads from it.
+    virtual Size screen_size() = 0;
+    virtual ColorRef read_screen_pixel(Point at) = 0;
+    // Copies the w x h screen block at (sx, sy) into dst at (dx, dy), clipped to dst.
+    virtual void read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) = 0;
+
+    // Pointer.
+    virtual Point pointer_pos() = 0;
+    virtual void warp_pointer(Point at) = 0;
+    virtual void clip_pointer(const Rect* screen_rect) = 0;  // nullptr lifts the clip
+    virtual void capture_pointer() = 0;
+    virtual void release_pointer() = 0;
+    virtual void set_cursor(CursorId id) = 0;
+
+    // The one window, always topmost.
+    virtual Rect window_rect() = 0;
+    virtual void move_window(int x, int y, int width, int height) = 0;
+    virtual void start_system_move() = 0;
+    virtual void invalidate() = 0;
+    virtual void present(const Image& frame) = 0;  // frame is the whole client area
+    virtual void show_popup(int popup_index, Point screen_at) = 0;
+    virtual void post_quit() = 0;
+
+    // Clipboard; false when it is busy or refuses (nothing changed then).
+    virtual bool set_clipboard_text(const char* text) = 0;
+    virtual bool set_clipboard_bitmap(const Image& picture) = 0;
+
+    // Files. Paths are the platform's own 8-bit strings.
+    virtual std::string exe_dir() = 0;  // with trailing separator
+    // Reads at most max_bytes; false when the file cannot be opened.
+    virtual bool read_file(const char* path, size_t max_bytes, std::vector<uint8_t>& out) = 0;
+    // Replaces the file only once the new content is complete; on failure the old file
+    // is left as it was.
+    virtual bool write_file_atomic(const char* path, const uint8_t* data, size_t size) = 0;
+    // Modal save dialog; path holds the proposal and receives the choice.
+    virtual bool choose_save_path(char* path, size_t size) = 0;
+
+    // Drawing surfaces: memory the platform can also draw text into.
+    virtual Image create_surface(int width, int height) = 0;
+    // Text in the one UI font, transparent background, top-left at (x, y).
+    virtual void draw_text(Image& target, int x, int y, const char* text, ColorRef color) = 0;
+};

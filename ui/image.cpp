@@ -1,0 +1,72 @@
+// Plain drawing on Image, identical on every platform; everything clips to the image.
+#include "ui/image.h"
+
+#include <algorithm>
+
+ImageBuffer make_image(int width, int height) {
+    ImageBuffer b;
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    b.storage.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+    b.image = Image{width, height, width, b.storage.data()};
+    return b;
+}
+
+static bool inside(const Image& img, int x, int y) {
+    return x >= 0 && y >= 0 && x < img.width && y < img.height;
+}
+
+ColorRef get_pixel(const Image& img, int x, int y) {
+    if (!inside(img, x, y)) return 0;
+    return color_from_pixel(img.pixels[static_cast<size_t>(y) * img.stride + x]);
+}
+
+void set_pixel(Image& img, int x, int y, ColorRef c) {
+    if (inside(img, x, y)) img.pixels[static_cast<size_t>(y) * img.stride + x] = pixel_from_color(c);
+}
+
+void fill_box(Image& img, int x, int y, int w, int h, ColorRef c) {
+    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int x1 = std::min(x + w, img.width), y1 = std::min(y + h, img.height);
+    const uint32_t p = pixel_from_color(c);
+    for (int yy = y0; yy < y1; ++yy) {
+        uint32_t* row = img.pixels + static_cast<size_t>(yy) * img.stride;
+        std::fill(row + x0, row + std::max(x0, x1), p);
+    }
+}
+
+void frame_box(Image& img, int x, int y, int w, int h, ColorRef c) {
+    if (w <= 0 || h <= 0) return;
+    fill_box(img, x, y, w, 1, c);
+    fill_box(img, x, y + h - 1, w, 1, c);
+    fill_box(img, x, y, 1, h, c);
+    fill_box(img, x + w - 1, y, 1, h, c);
+}
+
+void copy_block(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, int h) {
+    for (int j = 0; j < h; ++j) {
+        const int ty = dy + j, fy = sy + j;
+        if (ty < 0 || ty >= dst.height || fy < 0 || fy >= src.height) continue;
+        for (int i = 0; i < w; ++i) {
+            const int tx = dx + i, fx = sx + i;
+            if (tx < 0 || tx >= dst.width || fx < 0 || fx >= src.width) continue;
+            dst.pixels[static_cast<size_t>(ty) * dst.stride + tx] =
+                src.pixels[static_cast<size_t>(fy) * src.stride + fx];
+        }
+    }
+}
+
+void stretch_block(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, int h,
+                   int factor) {
+    if (factor <= 0) return;
+    for (int j = 0; j < h * factor; ++j) {
+        const int ty = dy + j, fy = sy + j / factor;
+        if (ty < 0 || ty >= dst.height || fy < 0 || fy >= src.height) continue;
+        for (int i = 0; i < w * factor; ++i) {
+            const int tx = dx + i, fx = sx + i / factor;
+            if (tx < 0 || tx >= dst.width || fx < 0 || fx >= src.width) continue;
+            dst.pixels[static_cast<size_t>(ty) * dst.stride + tx] =
+                src.pixels[static_cast<size_t>(fy) * src.stride + fx];
+        }
+    }
+}
