@@ -1,0 +1,24 @@
+// The window procedure's logic: each OS message becomes one of these calls on the state.
+#pragma once
+#include <cstdint>
+
+#include "app/state.h"
+#include "platform/platform.h"
+
+// Keys the window reacts to; the backend maps its virtual keys onto these.
+enum Key { KEY_OTHER, KEY_SHIFT, KEY_CONTROL, KEY_LEFT, KEY_RIGHT, KEY_UP, KEY_DOWN, KEY_HOME, KEY_END };
+
+void on_focus_gained(AppState& s);
+void on_focus_lost(AppState& s, Platform& p);
+void on_key_down(AppState& s, Platform& p, Key key);
+void on_key_up(AppState& s, Key key);
+// A menu or accelerator command; the high half of the parameter is a notification code.
+void on_command(AppState& s, Platform& p, uint32_t param);
+// Client coordinates, already sign-extended from 16 bits.
+void on_mouse_move(AppState& s, Platform& p, int x, int y);
+void on_left_down(AppState& s, Platform& p, int x, int y);
+void on_left_up(AppState& s, Platform& p);
+void on_right_down(AppState& s, Platform& p);
+// Samples, composes the current mode in the back buffer and presents it.
+void on_paint(AppState& s, Platform& p);
+void on_destroy(Platform& p);
