@@ -53,7 +53,17 @@ constexpr Field FIELDS[] = {
 #undef FIELD
 static_assert(sizeof(FIELDS) / sizeof(FIELDS[0]) == 27);
 static_assert(sizeof(double) == sizeof(uint64_t) && sizeof(ColorRef) == 4);
-static_assert(206 + PATH_SIZE == SETTINGS_SIZE);
+
+// Every byte after the marker belongs to exactly one field, in order, with no gap.
+constexpr bool fields_tile_the_layout() {
+    size_t at = SETTINGS_MARKER_SIZE;
+    for (const Field& f : FIELDS) {
+        if (f.offset != at) return false;
+        at += size_t{f.width} * f.count;
+    }
+    return at == SETTINGS_SIZE;
+}
+static_assert(fields_tile_the_layout());
 
 // A field's value as an unsigned number of its width, in host order.
 uint64_t load_native(const void* field, size_t width) {
@@ -189,7 +199,7 @@ void load_settings(AppState& s, Platform& p) {
 }
 
 int save_settings(AppState& s, Platform& p) {
-    uint8_t bytes[SETTINGS_SIZE];
+    uint8_t bytes[SETTINGS_SIZE] = {};
     encode_settings(s, bytes);
     return p.write_file_atomic(settings_path(s).c_str(), bytes, SETTINGS_SIZE) ? 1 : 0;
 }
