@@ -20,11 +20,13 @@ struct Field {
 #define FIELD(off, width, count, expr) \
     Field { off, width, count, [](AppState& s) -> void* { return &(expr); } }
 
+constexpr uint16_t WINDOW_MODE_OFFSET = 16;  // rewritten on save for the overview modes
+
 // The marker at offset 0 is handled apart: it is compared, never loaded.
 constexpr Field FIELDS[] = {
     FIELD(8, 4, 1, s.window_pos.x),
     FIELD(12, 4, 1, s.window_pos.y),
-    FIELD(16, 4, 1, s.window_mode),
+    FIELD(WINDOW_MODE_OFFSET, 4, 1, s.window_mode),
     FIELD(20, 4, 1, s.text_format),
     FIELD(24, 4, 1, s.hex_uppercase),
     FIELD(28, 4, 1, s.decimals),
@@ -125,6 +127,11 @@ void default_unless_fraction(double& v, double fallback) {
     if (!(v >= FRACTION_MIN && v <= FRACTION_MAX)) v = fallback;  // false for NaN too
 }
 
+// The Ctrl-held overviews exist only while Ctrl is down: they are kept as their panels.
+int32_t stored_mode(int32_t mode) {
+    return mode == MODE_RGB_OVERVIEW || mode == MODE_HLS_OVERVIEW ? mode - 7 : mode;
+}
+
 std::string settings_path(const AppState& s) { return std::string(s.exe_dir) + "qv.ini"; }
 
 }  // namespace
@@ -133,8 +140,7 @@ void encode_settings(const AppState& s, uint8_t out[SETTINGS_SIZE]) {
     std::memcpy(out, s.settings_marker, SETTINGS_MARKER_SIZE);
     // The table reaches fields through a mutable record; encoding only reads them.
     transfer(const_cast<AppState&>(s), out, true);
-    if (s.window_mode == MODE_RGB_OVERVIEW || s.window_mode == MODE_HLS_OVERVIEW)
-        put_le(out + 16, static_cast<uint32_t>(s.window_mode - 7), 4);
+    put_le(out + WINDOW_MODE_OFFSET, static_cast<uint32_t>(stored_mode(s.window_mode)), 4);
 }
 
 bool decode_settings(AppState& s, const uint8_t* data, size_t size) {
@@ -149,8 +155,7 @@ bool decode_settings(AppState& s, const uint8_t* data, size_t size) {
 }
 
 void sanitize_settings(AppState& s) {
-    // The overviews exist only while Ctrl is held: a stored one reopens as its panel.
-    if (s.window_mode == MODE_RGB_OVERVIEW || s.window_mode == MODE_HLS_OVERVIEW) s.window_mode -= 7;
+    s.window_mode = stored_mode(s.window_mode);
     default_unless(s.window_mode, 0, MODE_GRADATION, MODE_RGB_PANEL);
     default_unless(s.text_format, 0, FMT_COUNT - 1, FMT_C);
     default_unless(s.decimals, 0, 2, 1);
@@ -167,8 +172,6 @@ void sanitize_settings(AppState& s) {
     // advance and stay inside the area.
     clamp_to(s.area_size.width, 1, AREA_MAX_WIDTH);
     clamp_to(s.area_size.height, 1, AREA_MAX_HEIGHT);
-    if (s.grad_block_w <= 0) s.grad_block_w = 1;
-    if (s.grad_block_h <= 0) s.grad_block_h = 1;
     clamp_to(s.grad_block_w, 1, s.area_size.width);
     clamp_to(s.grad_block_h, 1, s.area_size.height);
 
