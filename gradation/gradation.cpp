@@ -163,10 +163,14 @@ inline uint32_t ramp_word(const Grad& g, double t) {
     return static_cast<uint32_t>((r & 0xFF) << 16 | (gr & 0xFF) << 8 | (b & 0xFF));
 }
 
-// Where the gradation stands at t once the 50 % point is moved to m.
-inline double map_mid(const Grad& g, double t) {
-    if (t < g.m) return t * g.lo;
-    return g.out_at_mid ? 1.0 : (t - 1) * g.hi + 1;
+// Moves the 50 % point to m: t becomes where the gradation stands there. Both loops are
+// free of branches, so the compiler can work on several cells at once.
+void map_mid(const Grad& g, double* t, int cols) {
+    const double m = g.m, lo = g.lo, hi = g.hi;
+    if (g.out_at_mid)
+        for (int j = 0; j < cols; ++j) t[j] = t[j] < m ? t[j] * lo : 1.0;
+    else
+        for (int j = 0; j < cols; ++j) t[j] = t[j] < m ? t[j] * lo : (t[j] - 1) * hi + 1;
 }
 
 // Per cell column: the terms of the shape parameter that depend on X alone.
@@ -251,23 +255,23 @@ void shape_row(const Grad& g, int r, int cols, const double* a, const double* b,
 }
 
 // Profile values to pixel words: the 50 % mapping, the waveform and the colour ramp.
-void shade_row(const Grad& g, const double* t, const double* k, const uint32_t* sine_words,
-               int cols, uint32_t* words) {
+void shade_row(const Grad& g, double* t, const double* k, const uint32_t* sine_words, int cols,
+               uint32_t* words) {
+    map_mid(g, t, cols);
     switch (g.wave) {
     case WAVE_SINE:
-        for (int j = 0; j < cols; ++j) words[j] = sine_words[sine_index(map_mid(g, t[j]))];
-        break;
+        for (int j = 0; j < cols; ++j) words[j] = sine_words[sine_index(t[j])];
+        return;
     case WAVE_SQUARE:
         for (int j = 0; j < cols; ++j) {
             const double slope = g.radial_k ? k[j] : g.K;
-            const double v = (map_mid(g, t[j]) - 0.5) * slope + 0.5;
-            words[j] = ramp_word(g, std::clamp(v, 0.0, 1.0));
+            t[j] = std::clamp((t[j] - 0.5) * slope + 0.5, 0.0, 1.0);
         }
         break;
     default:
-        for (int j = 0; j < cols; ++j) words[j] = ramp_word(g, map_mid(g, t[j]));
         break;
     }
+    for (int j = 0; j < cols; ++j) words[j] = ramp_word(g, t[j]);
 }
 
 // One row of cells, each bw x bh, clipped to the buffer but not to the area.
