@@ -88,21 +88,4 @@ TEST(MixTable, UnknownModeKeepsTable) {
     }
 }
 
-// Every model keeps its ends and stays a valid ColorRef on a spread of colour pairs.
-TEST(MixTable, EndsAndRangeOnManyPairs) {
-    const ColorRef colours[] = {BLACK, WHITE, DEF_IN, DEF_OUT, 0x00FF00, 0x123456, 0xFEDCBA};
-    for (ColorRef in : colours)
-        for (ColorRef out : colours)
-            for (int mode : {MIX_RGB_AVERAGE, MIX_ADDITIVE, MIX_SUBTRACTIVE}) {
-                AppState s;
-                s.in_color = in;
-                s.out_color = out;
-                s.mix_mode = mode;
-                build_mix_table(s);
-                EXPECT_EQ(s.mix_table[0], in) << mode;
-                EXPECT_EQ(s.mix_table[100], out) << mode;
-                for (int i = 0; i < MIX_TABLE_SIZE; ++i) EXPECT_EQ(s.mix_table[i] >> 24, 0u);
-            }
-}
-
 }  // namespace
