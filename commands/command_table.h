@@ -1,5 +1,6 @@
 // The command table as data: names, the four popup menus and the accelerator table.
 #pragma once
+#include <array>
 #include <cstdint>
 
 #include "commands/command_ids.h"
@@ -25,7 +26,7 @@ struct MenuEntry {
     const char* hint;   // shown after a tab; nullptr for none
     uint8_t flags;      // MENU_CHECKED, MENU_GRAYED as in the resource
 };
-extern const MenuEntry menu_table[];
+extern const std::array<MenuEntry, MENU_ENTRY_COUNT> menu_table;
 
 // Popups in resource order; the window shows index POPUP_* for the mode.
 enum : int { POPUP_NORMAL, POPUP_CAPTURE, POPUP_COLMIX, POPUP_GRAD, POPUP_COUNT };
