@@ -45,8 +45,12 @@ void toggle_chip_mode(AppState& s, int& result) {
         s.refresh_ms = s.chip_saved_refresh_ms;
         set_menu_check(s.popup_menus, CMD_CHIP_MODE, false);
     }
-    if (s.window_mode >= 0 && s.window_mode <= MODE_GRADATION)
-        dispatch_command(s, nullptr, mode_command_of[s.window_mode]);
+    // The overviews are the panels 2 and 3 while Ctrl is held (as it is for Ctrl+T), and
+    // the key's release returns to the panel without a mode command: mark the panel now.
+    const int32_t shown = s.window_mode == MODE_RGB_OVERVIEW   ? MODE_RGB_PANEL
+                          : s.window_mode == MODE_HLS_OVERVIEW ? MODE_HLS_PANEL
+                                                               : s.window_mode;
+    if (shown >= 0 && shown <= MODE_GRADATION) dispatch_command(s, nullptr, mode_command_of[shown]);
     result = 1;
 }
 

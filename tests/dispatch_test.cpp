@@ -175,6 +175,18 @@ TEST_F(Dispatch, ChipModeByStartingMode) {
     }
 }
 
+// Ctrl+T arrives while Ctrl holds the RGB panel in its overview.
+TEST_F(Dispatch, ChipModeFromTheOverviewMarksThePanel) {
+    run(CMD_MODE_RGB_PANEL);
+    s.window_mode = MODE_RGB_OVERVIEW;
+    EXPECT_EQ(run(CMD_CHIP_MODE), 1);
+    EXPECT_TRUE(checked(CMD_MODE_MINIMUM));
+    EXPECT_EQ(run(CMD_CHIP_MODE), 1);
+    EXPECT_EQ(s.window_mode, MODE_RGB_OVERVIEW);  // Ctrl is still down
+    EXPECT_TRUE(checked(CMD_MODE_RGB_PANEL));
+    EXPECT_FALSE(checked(CMD_MODE_MINIMUM));
+}
+
 TEST_F(Dispatch, AreaModeEndsChipModeAndKeepsItsRate) {
     run(CMD_CHIP_MODE);
     EXPECT_EQ(run(CMD_MODE_GRADATION), 1);
