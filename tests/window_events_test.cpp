@@ -407,10 +407,4 @@ TEST(Commands, ModeSizeIsAppliedInPlaceWhenTheDispatcherAsks) {
     EXPECT_EQ(t.p.invalidations, before + 1);
 }
 
-TEST(Destroy, PostsQuit) {
-    Started t;
-    on_destroy(t.p);
-    EXPECT_TRUE(t.p.quit_posted);
-}
-
 }  // namespace
