@@ -162,6 +162,7 @@ TEST(PickDrag, FocusLossEndsTheDragAndRestoresTheWindow) {
     ASSERT_EQ(t.p.window.bottom - t.p.window.top, 17);
     on_focus_lost(t.s, t.p);
     EXPECT_EQ(t.s.dragging, 0);
+    EXPECT_FALSE(t.p.captured);
     EXPECT_FALSE(t.p.has_clip);
     EXPECT_EQ(t.p.window.bottom - t.p.window.top, 64 + 19);
 }

@@ -154,10 +154,12 @@ void start_system_move(Platform& p) {
 void on_focus_gained(AppState& s) { s.has_focus = 1; }
 
 void on_focus_lost(AppState& s, Platform& p) {
+    // A drag cut short must not keep the pointer, nor leave the capture window shrunk
+    // to its title bar.
+    if (s.dragging || s.drag_state >= 0) p.release_pointer();
+    if (s.dragging) apply_mode_size(s, p);
     s.drag_state = -1;
     s.has_focus = 0;
-    // A pick drag cut short would leave the capture window shrunk to its title bar.
-    if (s.dragging) apply_mode_size(s, p);
     s.dragging = 0;
     p.clip_pointer(nullptr);
     if (in_hold_releasing_mode(s.window_mode)) s.hold = 0;
