@@ -34,9 +34,6 @@ void on_frame(AppState& s, Platform& p) {
 }
 
 void shutdown_app(AppState& s, Platform& p) {
-    // The settings keep where the window was last.
-    const Rect r = p.window_rect();
-    s.window_pos = {r.left, r.top};
     p.clip_pointer(nullptr);
     save_settings(s, p);
 }

@@ -70,15 +70,12 @@ TEST(Startup, WithoutSettingsTheWindowStartsBesideThePointer) {
     EXPECT_EQ(p.window.top, 400);
 }
 
-TEST(Shutdown, LiftsTheClipAndSavesWhereTheWindowWas) {
+TEST(Shutdown, LiftsTheClipAndWritesTheSettings) {
     Started t;
     const Rect clip{0, 0, 10, 10};
     t.p.clip_pointer(&clip);
-    t.p.move_window(40, 50, 67, 57);
     shutdown_app(t.s, t.p);
     EXPECT_FALSE(t.p.has_clip);
-    EXPECT_EQ(t.s.window_pos.x, 40);
-    EXPECT_EQ(t.s.window_pos.y, 50);
     EXPECT_EQ(t.p.files.count("C:\\Tintora\\qv.ini"), 1u);
 }
 
