@@ -46,7 +46,13 @@ void set_mix_ratio(AppState& s, int ratio) {
     s.current_color = s.mix_table[s.mix_ratio];
 }
 
-// Left/Right: a signed step; Home/End: a value to set (the hue's end is 180, not 359).
+// The value End gives: the top of the range, 180 for the hue (not 359).
+int end_value(const AppState& s) {
+    if (s.window_mode == MODE_MIX_PANEL) return 100;
+    return s.window_mode == MODE_HLS_PANEL && s.panel_focus == 0 ? 180 : 255;
+}
+
+// Left/Right: a signed step; Home/End: a value to set.
 void edit_selected(AppState& s, int step, bool absolute, int value) {
     if (s.window_mode == MODE_MIX_PANEL) {
         set_mix_ratio(s, absolute ? value : s.mix_ratio + step);
@@ -57,7 +63,7 @@ void edit_selected(AppState& s, int step, bool absolute, int value) {
     const bool hue = s.window_mode == MODE_HLS_PANEL && s.panel_focus == 0;
     if (c) {
         if (absolute) {
-            *c = hue && value == 255 ? 180 : value;
+            *c = value;
         } else if (hue) {
             *c += step;
             if (*c < 0) *c += 360;
@@ -185,8 +191,7 @@ void on_key_down(AppState& s, Platform& p, Key key) {
             break;
         case KEY_HOME:
         case KEY_END:
-            // End is the top of the range: 255, 100 on the mix strip, 180 for the hue.
-            edit_selected(s, 0, true, key == KEY_HOME ? 0 : (s.window_mode == MODE_MIX_PANEL ? 100 : 255));
+            edit_selected(s, 0, true, key == KEY_HOME ? 0 : end_value(s));
             break;
         case KEY_OTHER:
             return;
