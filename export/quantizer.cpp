@@ -1,16 +1,18 @@
 // Median-cut quantiser. The histogram is hashed but keeps the order of 256 lists keyed
 // by (r + g + b) mod 256 with colours in first-appearance order; the nearest-colour
-// search is pruned and cached but picks exactly what a linear scan in palette order picks.
+// search looks only at the colours that can win in the target's neighbourhood, yet picks
+// exactly what a scan of the whole palette in palette order picks.
 #include "export/quantizer.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace {
 
-struct Item {
+struct Item {  // 8 bytes: exchanged as one word
     uint8_t c[3];     // red, green, blue
     uint8_t bucket;   // (red + green + blue) mod 256
     uint32_t count;   // pixels of this colour
@@ -65,6 +67,8 @@ std::vector<Item> build_histogram(const uint8_t* rgb, size_t n) {
     return items;
 }
 
+static_assert(sizeof(Item) == 8);
+
 void compute_bounds(const std::vector<Item>& items, Box& box) {
     int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
     for (int i = box.first; i < box.first + box.count; ++i)
@@ -84,8 +88,19 @@ void compute_bounds(const std::vector<Item>& items, Box& box) {
 void preorder(Item* run, int n, int range, int minimum, int channel) {
     const int mid = minimum + range / 2;
     int j = 0;
-    for (int k = 1; k < n; ++k)
-        if (run[k].c[channel] < mid) std::swap(run[j++], run[k]);
+    for (int k = 1; k < n; ++k) {
+        // The exchange without a branch: on random colours the test is a coin toss.
+        uint64_t a, b;
+        std::memcpy(&a, &run[j], sizeof a);
+        std::memcpy(&b, &run[k], sizeof b);
+        const bool below = run[k].c[channel] < mid;
+        const uint64_t flip = (a ^ b) & (0 - static_cast<uint64_t>(below));
+        a ^= flip;
+        b ^= flip;
+        std::memcpy(&run[j], &a, sizeof a);
+        std::memcpy(&run[k], &b, sizeof b);
+        j += below;
+    }
     const int next_range = range / 2 + 1;
     if (next_range <= 2) return;
     if (j > 4) preorder(run, j, next_range, minimum, channel);
@@ -136,65 +151,110 @@ int truncate_toward_zero(float v) {
 }
 
 // Nearest palette colour by |dr| + |dg| + |db|, lowest index among equals, only below
-// NO_NEAR_COLOUR. Colours are scanned outward in order of r + g + b from the target's
-// sum: |d(r+g+b)| never exceeds the distance, so the scan stops once it passes the best.
-// Answers are cached by target; neighbouring pixels ask the same question often.
+// NO_NEAR_COLOUR. A target outside 0..255 in a channel (dithering can overshoot) is
+// equally far beyond every colour there, so it ranks colours as its clamped value does;
+// only the final distance needs the real target.
+// Clamped targets fall in cubic cells. A cell lists the colours no farther from it than
+// the smallest worst-case distance of any colour -- every nearest colour of every point
+// in it, ties included, is among them -- ordered by that distance from the cell, then by
+// index. The scan stops once a colour's distance from the cell exceeds the best found, so
+// it picks what a scan of the whole palette picks. A coarse cell holding many colours (a
+// dense palette) is split into fine cells, whose lists are drawn from the coarse one.
 struct NearestColour {
-    struct Entry { int sum, index; uint8_t c[3]; };
-    struct Slot { int r, g, b, answer; };
-    static constexpr int CACHE_BITS = 16;
-    static constexpr int UNSET = -2;
+    static constexpr int COARSE_BITS = 4, FINE_BITS = 2;
+    static constexpr int COARSE_PER_AXIS = 256 >> COARSE_BITS;
+    static constexpr int FINE_PER_AXIS = 1 << (COARSE_BITS - FINE_BITS);
+    static constexpr int DENSE = 24;  // coarse lists longer than this get fine cells
+    static constexpr int UNBUILT = -1;
 
-    std::vector<Entry> by_sum;
-    std::vector<Slot> cache;
+    struct Colour { uint8_t c[3]; };
+    struct Cell { int32_t start = UNBUILT, count = 0, fine = UNBUILT; };
+    std::vector<Colour> palette;       // red, green, blue in palette order
+    std::vector<Cell> coarse, fine;
+    std::vector<uint32_t> lists;       // distance from the cell << 8 | index, ascending per cell
+    std::vector<uint32_t> source;      // scratch: the colours a new list is drawn from
 
-    explicit NearestColour(const ColorQuantizer& q) : cache(size_t{1} << CACHE_BITS, {0, 0, 0, UNSET}) {
+    explicit NearestColour(const ColorQuantizer& q)
+        : coarse(static_cast<size_t>(COARSE_PER_AXIS) * COARSE_PER_AXIS * COARSE_PER_AXIS) {
         for (int k = 0; k < q.palette_size; ++k) {
             const uint8_t* bgr = &q.palette_colors[3 * static_cast<size_t>(k)];
-            by_sum.push_back({bgr[0] + bgr[1] + bgr[2], k, {bgr[2], bgr[1], bgr[0]}});
+            palette.push_back({{bgr[2], bgr[1], bgr[0]}});
         }
-        std::sort(by_sum.begin(), by_sum.end(), [](const Entry& a, const Entry& b) {
-            return a.sum != b.sum ? a.sum < b.sum : a.index < b.index;
-        });
+    }
+
+    // Fills the list of the cell of the given size containing t, drawing on `source`.
+    void build(Cell& cell, const int t[3], int bits) {
+        const int size = 1 << bits;
+        int lo[3], hi[3];
+        for (int c = 0; c < 3; ++c) {
+            lo[c] = t[c] & ~(size - 1);
+            hi[c] = lo[c] + size - 1;
+        }
+        int worst_best = 1 << 30;
+        for (uint32_t entry : source) {
+            const Colour& p = palette[entry & 0xFF];
+            int far = 0;
+            for (int c = 0; c < 3; ++c) far += std::max(std::abs(p.c[c] - lo[c]), std::abs(p.c[c] - hi[c]));
+            worst_best = std::min(worst_best, far);
+        }
+        cell.start = static_cast<int32_t>(lists.size());
+        for (uint32_t entry : source) {
+            const Colour& p = palette[entry & 0xFF];
+            int near = 0;
+            for (int c = 0; c < 3; ++c) near += std::max({0, lo[c] - p.c[c], p.c[c] - hi[c]});
+            if (near <= worst_best) lists.push_back(static_cast<uint32_t>(near) << 8 | (entry & 0xFF));
+        }
+        cell.count = static_cast<int32_t>(lists.size()) - cell.start;
+        std::sort(lists.begin() + cell.start, lists.end());
+    }
+
+    // Cells are built on first use: most pictures touch few of them.
+    const Cell& cell_of(const int t[3]) {
+        size_t index = 0;
+        for (int c = 0; c < 3; ++c) index = index * COARSE_PER_AXIS + static_cast<size_t>(t[c] >> COARSE_BITS);
+        Cell& big = coarse[index];
+        if (big.start == UNBUILT) {
+            source.clear();
+            for (uint32_t k = 0; k < palette.size(); ++k) source.push_back(k);
+            build(big, t, COARSE_BITS);
+        }
+        if (big.count <= DENSE) return big;
+        if (big.fine == UNBUILT) {
+            big.fine = static_cast<int32_t>(fine.size());
+            fine.resize(fine.size() + FINE_PER_AXIS * FINE_PER_AXIS * FINE_PER_AXIS);
+        }
+        size_t sub = 0;
+        for (int c = 0; c < 3; ++c)
+            sub = sub * FINE_PER_AXIS + static_cast<size_t>((t[c] >> FINE_BITS) & (FINE_PER_AXIS - 1));
+        Cell& small = fine[static_cast<size_t>(big.fine) + sub];
+        if (small.start == UNBUILT) {
+            source.assign(lists.begin() + big.start, lists.begin() + big.start + big.count);
+            build(small, t, FINE_BITS);
+        }
+        return small;
+    }
+
+    static int distance(const Colour& p, const int t[3]) {
+        return std::abs(p.c[0] - t[0]) + std::abs(p.c[1] - t[1]) + std::abs(p.c[2] - t[2]);
     }
 
     // -1 when no colour lies nearer than NO_NEAR_COLOUR.
-    int find(const int t[3]) {
-        const uint32_t h = (static_cast<uint32_t>(t[0]) * 73856093u) ^
-                           (static_cast<uint32_t>(t[1]) * 19349663u) ^
-                           (static_cast<uint32_t>(t[2]) * 83492791u);
-        Slot& slot = cache[(h ^ (h >> 16)) & ((1u << CACHE_BITS) - 1)];
-        if (slot.answer != UNSET && slot.r == t[0] && slot.g == t[1] && slot.b == t[2])
-            return slot.answer;
-        slot = {t[0], t[1], t[2], search(t)};
-        return slot.answer;
-    }
-
-    int search(const int t[3]) const {
-        const int tsum = t[0] + t[1] + t[2];
-        const int n = static_cast<int>(by_sum.size());
-        const int start = static_cast<int>(
-            std::lower_bound(by_sum.begin(), by_sum.end(), tsum,
-                             [](const Entry& e, int s) { return e.sum < s; }) -
-            by_sum.begin());
-        int best_d = NO_NEAR_COLOUR, best_k = -1;
-        auto consider = [&](const Entry& e) {
-            const int d = std::abs(e.c[0] - t[0]) + std::abs(e.c[1] - t[1]) + std::abs(e.c[2] - t[2]);
-            if (d < best_d || (d == best_d && best_k >= 0 && e.index < best_k)) {
+    int find(const int target[3]) {
+        const int t[3] = {std::clamp(target[0], 0, 255), std::clamp(target[1], 0, 255),
+                          std::clamp(target[2], 0, 255)};
+        const Cell& cell = cell_of(t);
+        const uint32_t* list = lists.data() + cell.start;
+        uint32_t best_d = 1u << 30;
+        int best_k = 0;
+        for (int i = 0; i < cell.count && (list[i] >> 8) <= best_d; ++i) {
+            const int k = static_cast<int>(list[i] & 0xFF);
+            const auto d = static_cast<uint32_t>(distance(palette[static_cast<size_t>(k)], t));
+            if (d < best_d || (d == best_d && k < best_k)) {
                 best_d = d;
-                best_k = e.index;
+                best_k = k;
             }
-        };
-        for (int up = start, down = start - 1; up < n || down >= 0;) {
-            const bool up_open = up < n && by_sum[up].sum - tsum <= best_d;
-            const bool down_open = down >= 0 && tsum - by_sum[down].sum <= best_d;
-            if (!up_open && !down_open) break;
-            if (up_open) consider(by_sum[up++]);
-            if (down_open) consider(by_sum[down--]);
-            if (!up_open) up = n;
-            if (!down_open) down = -1;
         }
-        return best_k;
+        return distance(palette[static_cast<size_t>(best_k)], target) < NO_NEAR_COLOUR ? best_k : -1;
     }
 };
 
