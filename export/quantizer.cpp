@@ -17,6 +17,7 @@ struct Item {  // 8 bytes: exchanged as one word
     uint8_t bucket;   // (red + green + blue) mod 256
     uint32_t count;   // pixels of this colour
 };
+static_assert(sizeof(Item) == 8);
 
 struct Box {
     int first = 0;
@@ -66,8 +67,6 @@ std::vector<Item> build_histogram(const uint8_t* rgb, size_t n) {
     for (const Item& it : seen) items[start[it.bucket]++] = it;
     return items;
 }
-
-static_assert(sizeof(Item) == 8);
 
 void compute_bounds(const std::vector<Item>& items, Box& box) {
     int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
@@ -122,7 +121,7 @@ void split_box(std::vector<Item>& items, Box& box, Box& second, std::vector<Item
     if (box.count > SPLIT_PREORDER_ABOVE)
         preorder(run, box.count, box.range, box.minimum, box.channel);
     sort_by_channel(run, box.count, box.channel, scratch);
-    const int half = box.pixels / 2;
+    const int half = box.pixels / 2;  // at least 1: a split box has two or more pixels
     int taken = 0, sum = 0;
     while (taken < box.count && sum < half) sum += static_cast<int>(run[taken++].count);
     if (taken == box.count) sum -= static_cast<int>(run[--taken].count);
