@@ -106,7 +106,8 @@ TEST(Keys, ArrowHomeEndEdits) {
     const int R = MODE_RGB_PANEL, H = MODE_HLS_PANEL;
     const struct { int mode, focus, shift; Key key; std::array<int, 3> before; int focus_after; std::array<int, 3> after; } cases[] = {
         {R, -1, 0, KEY_UP, {1, 2, 3}, 2, {1, 2, 3}}, {R, -1, 0, KEY_DOWN, {1, 2, 3}, 0, {1, 2, 3}},
-        {R, 1, 0, KEY_UP, {1, 2, 3}, 0, {1, 2, 3}},  {R, 2, 0, KEY_DOWN, {1, 2, 3}, 0, {1, 2, 3}},
+        {R, 0, 0, KEY_UP, {1, 2, 3}, 2, {1, 2, 3}},  {R, 1, 0, KEY_UP, {1, 2, 3}, 0, {1, 2, 3}},
+        {R, 2, 0, KEY_DOWN, {1, 2, 3}, 0, {1, 2, 3}},
         {H, 4, 0, KEY_UP, {10, 20, 30}, 0, {10, 20, 30}},  // 4 mod 3 is row 1
         {R, 0, 0, KEY_RIGHT, {250, 2, 3}, 0, {255, 2, 3}}, {R, 0, 0, KEY_LEFT, {5, 2, 3}, 0, {0, 2, 3}},
         {R, 0, 1, KEY_LEFT, {5, 2, 3}, 0, {4, 2, 3}},      {R, 1, 0, KEY_END, {5, 2, 3}, 1, {5, 255, 3}},
@@ -155,7 +156,8 @@ TEST(Keys, MixStripRatioFollowsArrowsAndEnds) {
 
 TEST(Keys, CtrlShowsTheOverviewOnlyOfTheRgbAndHlsPanels) {
     const int modes[][2] = {{MODE_RGB_PANEL, MODE_RGB_OVERVIEW}, {MODE_HLS_PANEL, MODE_HLS_OVERVIEW},
-                            {MODE_COMPACT, MODE_COMPACT}, {MODE_ZOOM, MODE_ZOOM}, {MODE_MIX_PANEL, MODE_MIX_PANEL}};
+                            {MODE_COMPACT, MODE_COMPACT}, {MODE_ZOOM, MODE_ZOOM}, {MODE_MIX_PANEL, MODE_MIX_PANEL},
+                            {MODE_MINIMUM, MODE_MINIMUM}};
     for (const auto& m : modes) {
         Started t(m[0]);
         on_key_down(t.s, t.p, KEY_CONTROL);
