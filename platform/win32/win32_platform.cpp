@@ -45,7 +45,7 @@ static std::wstring widen(const char* text, UINT code_page) {
 }
 
 Win32Platform::Win32Platform(HINSTANCE inst) : instance(inst) {
-    screen_dc = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+    screen_dc = GetDC(nullptr);  // the whole virtual screen
     font = create_ui_font();
     for (int i = 0; i < CURSOR_COUNT; ++i) {
         const CursorSource& c = CURSOR_SOURCES[i];
@@ -65,7 +65,7 @@ Win32Platform::~Win32Platform() {
     if (accelerators) DestroyAcceleratorTable(accelerators);
     if (menus) DestroyMenu(menus);
     if (font) DeleteObject(font);
-    if (screen_dc) DeleteDC(screen_dc);
+    if (screen_dc) ReleaseDC(nullptr, screen_dc);
 }
 
 uint32_t Win32Platform::now_ms() { return timeGetTime(); }
