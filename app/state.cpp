@@ -1,9 +1,11 @@
 // Defaults of the state record and the tables computed once at start.
 #include "app/state.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 static constexpr Size BASE_WINDOW_SIZES[MODE_COUNT] = {
     {39, 13}, {67, 17}, {67, 57}, {67, 57}, {67, 83}, {67, 89},
@@ -25,8 +27,7 @@ static void build_tables(AppState& s) {
 void initialize_state(AppState& s, const char* exe_dir, int screen_width, int screen_height,
                       ColorRef button_face_color) {
     std::snprintf(s.exe_dir, sizeof s.exe_dir, "%s", exe_dir);
-    std::memset(s.save_prefix, 0, sizeof s.save_prefix);
-    std::snprintf(s.save_prefix, sizeof s.save_prefix, "%sbmp_", s.exe_dir);
+    set_default_save_prefix(s);
     std::memcpy(s.settings_marker, "qv3.71; ", 9);
     for (int m = 0; m < MODE_COUNT; ++m) s.window_sizes[m] = BASE_WINDOW_SIZES[m];
     s.refresh_ms = 100;
@@ -70,6 +71,14 @@ void initialize_state(AppState& s, const char* exe_dir, int screen_width, int sc
     s.cur_r = s.cur_g = s.cur_b = s.cur_h = s.cur_l = s.cur_s = 0;
     s.mix_mode = 0;
     s.mix_ratio = 50;
+}
+
+void set_default_save_prefix(AppState& s) {
+    // Zero-filled: the whole field is stored, so no stale bytes follow the terminator.
+    // A directory too long for the field is cut rather than overrun.
+    const std::string prefix = std::string(s.exe_dir) + "bmp_";
+    std::memset(s.save_prefix, 0, sizeof s.save_prefix);
+    std::memcpy(s.save_prefix, prefix.data(), std::min(prefix.size(), sizeof s.save_prefix - 1));
 }
 
 void update_area_window_sizes(AppState& s) {

@@ -139,6 +139,9 @@ struct AppState {
 void initialize_state(AppState& s, const char* exe_dir, int screen_width, int screen_height,
                       ColorRef button_face_color);
 
+// save_prefix = exe_dir followed by "bmp_", the rest of the field zero.
+void set_default_save_prefix(AppState& s);
+
 // Rows 6 and 8 of window_sizes follow area_size.
 void update_area_window_sizes(AppState& s);
 
