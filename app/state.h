@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "color/color.h"
+#include "commands/menu_model.h"
 #include "ui/image.h"
 
 constexpr int PATH_SIZE = 260;  // bytes of a path field, terminator included
@@ -76,6 +77,7 @@ struct AppState {
     uint16_t refresh_ms = 0;             // frame interval: 50, 100, 200 or 500 ms
     Point window_pos;
     uint32_t last_frame = 0;             // clock of the last handled message or frame
+    PopupMenus popup_menus;              // check marks of the four popups, as last written
 
     // Window and interaction
     int32_t window_mode = 0;             // MODE_*

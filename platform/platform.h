@@ -33,6 +33,8 @@ public:
 
     // Primary screen and reads from it.
     virtual Size screen_size() = 0;
+    // The system's button-face colour, for the capture and gradation title-bar buttons.
+    virtual ColorRef button_face_color() { return 0xF0F0F0; }
     virtual ColorRef read_screen_pixel(Point at) = 0;
     // Copies the w x h screen block at (sx, sy) into dst at (dx, dy), clipped to dst.
     virtual void read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) = 0;

@@ -1,0 +1,39 @@
+// Start-up, the main loop's frame and shutdown, around the backend's message loop.
+#include "app/app.h"
+
+#include <string>
+
+#include "app/settings.h"
+#include "commands/replay.h"
+
+void initialize_app(AppState& s, Platform& p) {
+    const std::string dir = p.exe_dir();
+    const Size screen = p.screen_size();
+    initialize_state(s, dir.c_str(), screen.width, screen.height, p.button_face_color());
+    s.back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
+    load_settings(s, p);
+    replay_saved_choices(s);
+}
+
+void place_window(AppState& s, Platform& p) {
+    const Size size = mode_size(s);
+    p.move_window(s.window_pos.x, s.window_pos.y, size.width, size.height);
+}
+
+void on_frame(AppState& s, Platform& p) {
+    if (s.chip_mode && s.has_focus) {
+        // The chip sits below-right of the pointer, flipping left within 78 px of the
+        // right edge (whatever its width) and above near the bottom edge.
+        const Point at = p.pointer_pos();
+        const Size size = mode_size(s);
+        const int x = at.x > s.screen_width - 78 ? at.x - size.width - 6 : at.x + 13;
+        const int y = at.y > s.screen_height - size.height - 2 ? at.y - size.height - 2 : at.y + 4;
+        p.move_window(x, y, size.width, size.height);
+    }
+    p.invalidate();
+}
+
+void shutdown_app(AppState& s, Platform& p) {
+    p.clip_pointer(nullptr);
+    save_settings(s, p);
+}

@@ -1,0 +1,14 @@
+// The clipboard copy: formats current_color, or hands the area picture to the bitmap copy.
+#include "commands/clipboard_copy.h"
+
+#include "export/color_text.h"
+
+void clipboard_copy(AppState& s, Platform& window, int kind) {
+    // The capture and gradation modes always copy their picture; that branch belongs to
+    // the bitmap export, so until it exists these modes put nothing on the clipboard.
+    if (s.window_mode == MODE_CAPTURE || s.window_mode == MODE_GRADATION || kind != COPY_TEXT)
+        return;
+    char text[COLOR_TEXT_SIZE];
+    format_color_text(s.current_color, s.text_format, s.hex_uppercase, s.decimals, text);
+    window.set_clipboard_text(text);
+}

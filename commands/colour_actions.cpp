@@ -1,0 +1,106 @@
+// Hold, history, palette, editing, averaging, grey and the mixing models.
+#include "commands/actions.h"
+
+#include "commands/choice_groups.h"
+#include "commands/command_table.h"
+#include "commands/history.h"
+
+namespace {
+
+constexpr int IN_CELL = 18;
+constexpr int OUT_CELL = 19;
+
+void recall_history(AppState& s) {
+    const ColorRef newest = s.history[0];
+    s.current_color = newest;
+    for (int i = 0; i < HISTORY_COUNT - 1; ++i) s.history[i] = s.history[i + 1];
+    s.history[HISTORY_COUNT - 1] = newest;
+    s.marked_cell = HISTORY_COUNT - 1;
+}
+
+// Edits: index 0 is in, 1 is out.
+void store_and_edit(AppState& s, int which) {
+    s.recorded[IN_CELL + which] = s.current_color;
+    s.marked_cell = IN_CELL + which;
+    // The mix panel only takes the colour; the other modes go on editing it.
+    if (s.window_mode != MODE_MIX_PANEL) s.edit_target = 1 + which;
+}
+
+void recall_and_edit(AppState& s, int which) {
+    s.current_color = s.recorded[IN_CELL + which];
+    s.marked_cell = IN_CELL + which;
+    s.edit_target = 1 + which;
+}
+
+void average(AppState& s) {
+    s.cur_r = (color_red(s.in_color) + color_red(s.out_color)) >> 1;
+    s.cur_g = (color_green(s.in_color) + color_green(s.out_color)) >> 1;
+    s.cur_b = (color_blue(s.in_color) + color_blue(s.out_color)) >> 1;
+    s.current_color = make_color(s.cur_r, s.cur_g, s.cur_b);
+    s.hold = 1;
+}
+
+void grey(AppState& s) {
+    if (s.window_mode == MODE_CAPTURE || s.window_mode == MODE_GRADATION) {
+        // The area picture lies in the back buffer at (1, 17).
+        for (int y = 0; y < s.area_size.height; ++y)
+            for (int x = 0; x < s.area_size.width; ++x) {
+                const ColorRef c = get_pixel(s.back_buffer, 1 + x, 17 + y);
+                const int g = grey_level(color_red(c), color_green(c), color_blue(c));
+                set_pixel(s.back_buffer, 1 + x, 17 + y, make_color(g, g, g));
+            }
+        return;
+    }
+    const ColorRef c = s.current_color;
+    const int g = grey_level(color_red(c), color_green(c), color_blue(c));
+    s.current_color = make_color(g, g, g);
+    // Keep the components describing the colour, as recall and average leave them.
+    s.cur_r = s.cur_g = s.cur_b = g;
+}
+
+}  // namespace
+
+bool run_colour_action(AppState& s, Platform& window, uint16_t id) {
+    if (const int k = palette_slot(palette_store_ids, id); k >= 0) {
+        s.palette[k] = s.current_color;
+        s.marked_cell = HISTORY_COUNT + k;
+        return true;
+    }
+    if (const int k = palette_slot(palette_recall_ids, id); k >= 0) {
+        s.current_color = s.palette[k];
+        s.marked_cell = HISTORY_COUNT + k;
+        return true;
+    }
+    if (const int k = palette_slot(palette_recall_out_ids, id); k >= 0) {
+        s.out_color = s.palette[k];
+        s.image_valid = 0;
+        return true;
+    }
+    if (const int mix = group_position(GROUP_MIX, id); mix >= 0) {
+        s.mix_mode = mix;
+        s.image_valid = 0;
+        return true;
+    }
+    switch (id) {
+    case CMD_HOLD_TOGGLE:
+        s.hold = s.hold ? 0 : 1;
+        if (s.hold) push_history(s, &window);
+        return true;
+    case CMD_HISTORY_RECALL: recall_history(s); return true;
+    case CMD_EDIT_IN_STORE: store_and_edit(s, 0); return true;
+    case CMD_EDIT_OUT_STORE: store_and_edit(s, 1); return true;
+    case CMD_EDIT_IN: recall_and_edit(s, 0); return true;
+    case CMD_EDIT_OUT: recall_and_edit(s, 1); return true;
+    case CMD_AVERAGE: average(s); return true;
+    case CMD_GRAYSCALE: grey(s); return true;
+    case CMD_BLACK_WHITE:
+        s.in_color = 0x000000;
+        s.out_color = 0xFFFFFF;
+        s.image_valid = 0;
+        return true;
+    case CMD_MIX_TO_PALETTE:
+        for (int k = 0; k < PALETTE_COUNT; ++k) s.palette[k] = s.mix_table[11 * k];
+        return true;
+    default: return false;
+    }
+}

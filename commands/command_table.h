@@ -1,0 +1,54 @@
+// The command table as data: names, the four popup menus and the accelerator table.
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "commands/command_ids.h"
+#include "commands/menu_model.h"
+
+struct CommandName {
+    uint16_t id;
+    const char* name;
+};
+constexpr int COMMAND_COUNT = 120;
+extern const CommandName command_names[];
+
+// The menu resource as one flat list: each popup opens with MENU_POPUP (label = its
+// resource name) and every popup or submenu closes with MENU_END. Submenus come
+// inline, so list order is menu order.
+enum MenuKind : uint8_t { MENU_POPUP, MENU_SUBMENU, MENU_END, MENU_ITEM, MENU_SEPARATOR };
+enum : uint8_t { MENU_CHECKED = 1, MENU_GRAYED = 2 };
+
+struct MenuEntry {
+    MenuKind kind;
+    uint16_t id;        // 0 for everything but items
+    const char* label;  // UTF-8; "&&" shows one ampersand
+    const char* hint;   // shown after a tab; nullptr for none
+    uint8_t flags;      // MENU_CHECKED, MENU_GRAYED as in the resource
+};
+extern const std::array<MenuEntry, MENU_ENTRY_COUNT> menu_table;
+
+// Popups in resource order; the window shows index POPUP_* for the mode.
+enum : int { POPUP_NORMAL, POPUP_CAPTURE, POPUP_COLMIX, POPUP_GRAD, POPUP_COUNT };
+extern const int popup_start[POPUP_COUNT];  // index of each MENU_POPUP entry
+
+// Accelerator flags and keys as the Win32 values, so a real table builds from them.
+enum : uint8_t { ACCEL_VIRTKEY = 0x01, ACCEL_SHIFT = 0x04, ACCEL_CONTROL = 0x08 };
+enum : uint16_t { VKEY_RETURN = 0x0D, VKEY_F1 = 0x70 };  // letters and digits are their ASCII codes
+
+struct Accelerator {
+    uint8_t flags;  // 0: a typed character; ACCEL_VIRTKEY (+ modifiers): a key
+    uint16_t key;   // the character, or the virtual key
+    uint16_t id;
+};
+constexpr int ACCEL_CHAR_COUNT = 22;
+constexpr int ACCEL_VIRTKEY_COUNT = 71;
+constexpr int ACCEL_COUNT = ACCEL_CHAR_COUNT + ACCEL_VIRTKEY_COUNT;
+extern const Accelerator accelerator_table[];
+
+// The palette families by slot (0 = key 1 ... 9 = key 0).
+extern const uint16_t palette_store_ids[10];
+extern const uint16_t palette_recall_ids[10];
+extern const uint16_t palette_recall_out_ids[10];
+// Slot of a palette command of the family, or -1.
+int palette_slot(const uint16_t (&family)[10], uint16_t id);

@@ -1,0 +1,85 @@
+// Window modes, refresh rates, chip mode and the return from an edit.
+#include "commands/actions.h"
+
+#include <algorithm>
+
+#include "commands/choice_groups.h"
+#include "commands/dispatch.h"
+#include "commands/history.h"
+
+namespace {
+
+bool mode_leaves_chip(int32_t mode) {
+    return mode == MODE_CAPTURE || mode == MODE_MIX_PANEL || mode == MODE_GRADATION;
+}
+
+void set_window_mode(AppState& s, int32_t mode) {
+    s.window_mode = mode;
+    s.edit_target = 0;
+    if (!mode_leaves_chip(mode)) return;
+    // Chip mode ends without bringing back its saved rate or mode.
+    set_menu_check(s.popup_menus, CMD_CHIP_MODE, false);
+    s.chip_mode = 0;
+    s.hold = 0;
+    if (mode == MODE_CAPTURE) {
+        s.area_size.width = std::max(s.area_size.width, 16);
+        s.area_size.height = std::max(s.area_size.height, 16);
+        update_area_window_sizes(s);
+    } else {
+        s.image_valid = 0;
+    }
+}
+
+void toggle_chip_mode(AppState& s, int& result) {
+    if (mode_leaves_chip(s.window_mode)) return;
+    s.chip_mode = s.chip_mode ? 0 : 1;
+    if (s.chip_mode) {
+        s.chip_saved_refresh_ms = s.refresh_ms;
+        s.refresh_ms = 50;
+        s.return_mode = static_cast<uint16_t>(s.window_mode);
+        if (s.window_mode != MODE_COMPACT && s.window_mode != MODE_ZOOM) s.window_mode = MODE_MINIMUM;
+        set_menu_check(s.popup_menus, CMD_CHIP_MODE, true);
+        s.hold = 0;
+    } else {
+        s.window_mode = s.return_mode;
+        s.refresh_ms = s.chip_saved_refresh_ms;
+        set_menu_check(s.popup_menus, CMD_CHIP_MODE, false);
+    }
+    // The overviews are the panels 2 and 3 while Ctrl is held (as it is for Ctrl+T), and
+    // the key's release returns to the panel without a mode command: mark the panel now.
+    const int32_t shown = s.window_mode == MODE_RGB_OVERVIEW   ? MODE_RGB_PANEL
+                          : s.window_mode == MODE_HLS_OVERVIEW ? MODE_HLS_PANEL
+                                                               : s.window_mode;
+    if (shown >= 0 && shown <= MODE_GRADATION) dispatch_command(s, nullptr, mode_command_of[shown]);
+    result = 1;
+}
+
+}  // namespace
+
+bool run_window_action(AppState& s, uint16_t id, int& result) {
+    if (group_position(GROUP_MODE, id) >= 0) {
+        for (int32_t m = 0; m <= MODE_GRADATION; ++m)
+            if (mode_command_of[m] == id) set_window_mode(s, m);
+        return true;
+    }
+    if (const int rate = group_position(GROUP_RATE, id); rate >= 0) {
+        s.refresh_ms = rate_ms_values[rate];
+        return true;
+    }
+    if (id == CMD_CHIP_MODE) {
+        toggle_chip_mode(s, result);
+        return true;
+    }
+    return false;
+}
+
+int run_return(AppState& s, Platform& window) {
+    push_history(s, &window);
+    if (s.edit_target == 0 || (s.return_mode != MODE_MIX_PANEL && s.return_mode != MODE_GRADATION))
+        return 0;
+    s.image_valid = 0;
+    s.edit_target = 0;
+    s.window_mode = s.return_mode;
+    if (s.window_mode == MODE_MIX_PANEL) dispatch_command(s, nullptr, CMD_MODE_MIX_PANEL);
+    return 1;
+}

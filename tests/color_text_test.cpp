@@ -1,0 +1,135 @@
+// Colour text: every notation, both cases, the decimals, the rounding and the title readout.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/state.h"
+#include "export/color_text.h"
+
+namespace {
+
+std::string text(ColorRef c, int format, int upper, int decimals = 1) {
+    char out[COLOR_TEXT_SIZE];
+    std::memset(out, 'x', sizeof out);
+    format_color_text(c, format, upper, decimals, out);
+    return out;
+}
+
+std::string readout(ColorRef c, int format, int upper) {
+    char out[16];
+    std::memset(out, 'x', sizeof out);
+    format_title_readout(c, format, upper, out);
+    return out;
+}
+
+constexpr ColorRef WHITE = 0xFFFFFF;
+constexpr ColorRef RED = 0x0000FF;  // ColorRef: red in the low byte
+
+TEST(ColorText, EveryNotation) {
+    const struct {
+        ColorRef c;
+        int format, upper, decimals;
+        const char* expected;
+    } cases[] = {
+        {WHITE, FMT_PLAIN, 1, 1, "FFFFFF"},
+        {RED, FMT_PLAIN, 1, 1, "0000FF"},  // blue first: the packed value
+        {RED, FMT_C, 1, 1, "0x0000FF"},
+        {RED, FMT_C, 0, 1, "0x0000ff"},
+        {RED, FMT_BASIC, 1, 1, "&H0000FF"},
+        {RED, FMT_BASIC, 0, 1, "&h0000ff"},
+        {WHITE, FMT_ULONG, 1, 1, "16777215"},
+        {RED, FMT_ULONG, 0, 1, "255"},
+        {RED, FMT_HTML, 1, 1, "#FF0000"},
+        {RED, FMT_HTML, 0, 1, "#ff0000"},
+        {RED, FMT_HTML_QUOTED, 1, 1, "\"#FF0000\""},
+        {RED, FMT_HTML_QUOTED, 0, 1, "\"#ff0000\""},
+        {RED, FMT_HTML_TAG, 1, 1, "COLOR = \"#FF0000\""},
+        {RED, FMT_CSS, 1, 1, "color:#FF0000"},
+        {RED, FMT_CSS, 0, 1, "color:#ff0000"},
+        {0x563412, FMT_HTML, 1, 1, "#123456"},
+        {0x563412, FMT_CSS, 0, 1, "color:#123456"},
+        {make_color(255, 0, 16), FMT_RGB_HEX_BASIC, 0, 1, "&hff, &h00, &h10"},
+        {make_color(255, 0, 16), FMT_RGB_HEX_BASIC, 1, 1, "&HFF, &H00, &H10"},
+        {make_color(255, 0, 171), FMT_RGB_HEX_C, 1, 1, "0xFF, 0x00, 0xAB"},
+        {make_color(1, 22, 255), FMT_RGB_DEC, 0, 1, "1, 22, 255"},
+        {make_color(1, 22, 255), FMT_JAVA, 0, 1, "Color(1, 22, 255)"},
+        {WHITE, FMT_RGB_REAL, 1, 0, "1.00, 1.00, 1.00"},
+        {WHITE, FMT_RGB_REAL, 1, 1, "1.0000, 1.0000, 1.0000"},
+        {WHITE, FMT_RGB_REAL, 1, 2, "1.000000, 1.000000, 1.000000"},
+        {0, FMT_RGB_FLOAT, 1, 1, "0.0000f, 0.0000f, 0.0000f"},
+        {make_color(128, 0, 255), FMT_RGB_FLOAT, 0, 0, "0.50f, 0.00f, 1.00f"},
+        {WHITE, FMT_POVRAY, 1, 2, "rgb <1.000000f, 1.000000f, 1.000000f>"},
+        {make_color(37, 128, 255), FMT_RGB_PERCENT, 1, 1, "14, 50, 100"},
+        {make_color(2, 0, 1), FMT_RGB_PERCENT, 1, 1, "1, 0, 0"},
+        // Out of range: empty, whatever the other settings.
+        {WHITE, -1, 1, 1, ""},
+        {WHITE, 16, 1, 1, ""},
+        {WHITE, FMT_RGB_REAL, 1, 3, ""},
+        {WHITE, FMT_RGB_FLOAT, 1, -1, ""},
+        {WHITE, FMT_POVRAY, 1, 7, ""},
+        // decimals only matter for the real notations
+        {WHITE, FMT_C, 1, 9, "0xFFFFFF"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(text(c.c, c.format, c.upper, c.decimals), c.expected)
+            << "format " << c.format << " upper " << c.upper << " decimals " << c.decimals;
+}
+
+// The scale is 1/255 rounded to single precision: these components land one unit
+// higher in the sixth place than an exact division would.
+TEST(ColorText, SixPlaceRoundingOfTheFloatScale) {
+    const struct { int component; const char* six_places; } cases[] = {
+        {80, "0.313726"},  {131, "0.513726"}, {138, "0.541177"}, {182, "0.713726"},
+        {189, "0.741177"}, {233, "0.913726"}, {240, "0.941177"}, {247, "0.968628"},
+        {1, "0.003922"},   {254, "0.996078"}, {255, "1.000000"},
+    };
+    for (const auto& c : cases) {
+        const std::string expected = std::string(c.six_places) + ", 0.000000, 0.000000";
+        EXPECT_EQ(text(make_color(c.component, 0, 0), FMT_RGB_REAL, 1, 2), expected) << c.component;
+    }
+}
+
+TEST(ColorText, EveryTextFitsTheClipboardBlock) {
+    const ColorRef colours[] = {0, WHITE, make_color(80, 131, 247), make_color(1, 2, 3)};
+    for (ColorRef c : colours)
+        for (int format = 0; format < FMT_COUNT; ++format)
+            for (int upper = 0; upper < 2; ++upper)
+                for (int decimals = 0; decimals < 3; ++decimals)
+                    EXPECT_LT(text(c, format, upper, decimals).size(), COLOR_TEXT_SIZE);
+    EXPECT_EQ(text(make_color(80, 131, 247), FMT_POVRAY, 1, 2).size(), 37u);
+}
+
+TEST(TitleReadout, EveryRowIsEightCharacters) {
+    const ColorRef c = make_color(0x12, 0x34, 0x56);
+    const struct { ColorRef c; int format, upper; const char* expected; } cases[] = {
+        {WHITE, FMT_RGB_DEC, 1, "99/99/99"},
+        {WHITE, FMT_HTML, 0, " #ffffff"},
+        {c, FMT_C, 1, "0x563412"},
+        {c, FMT_C, 0, "0x563412"},
+        {make_color(0xAB, 0, 0), FMT_PLAIN, 1, " 0000AB "},
+        {make_color(0xAB, 0, 0), FMT_PLAIN, 0, " 0000ab "},
+        {make_color(0xAB, 0, 0), FMT_BASIC, 1, "&H0000AB"},
+        {make_color(0xAB, 0, 0), FMT_BASIC, 0, "&h0000ab"},
+        {c, FMT_HTML_QUOTED, 1, " #123456"},
+        {c, FMT_HTML_TAG, 1, " #123456"},
+        {make_color(0xAB, 0xCD, 0xEF), FMT_CSS, 1, " #ABCDEF"},
+        {make_color(0xAB, 0xCD, 0xEF), FMT_RGB_HEX_C, 1, "AB/CD/EF"},
+        {make_color(0xAB, 0xCD, 0xEF), FMT_RGB_HEX_BASIC, 0, "ab/cd/ef"},
+        {c, FMT_ULONG, 1, " 5649426"},
+        {make_color(128, 3, 0), FMT_RGB_REAL, 1, "50/01/00"},
+        {make_color(128, 3, 0), FMT_RGB_FLOAT, 1, "50/01/00"},
+        {make_color(128, 3, 0), FMT_RGB_PERCENT, 1, "50/01/00"},
+        {make_color(128, 3, 0), FMT_JAVA, 1, "50/01/00"},
+        {make_color(128, 3, 0), FMT_POVRAY, 1, "50/01/00"},
+        {make_color(128, 3, 0), 99, 1, "50/01/00"},
+        {make_color(128, 3, 0), -5, 0, "50/01/00"},
+    };
+    for (const auto& t : cases) {
+        const std::string got = readout(t.c, t.format, t.upper);
+        EXPECT_EQ(got, t.expected) << "format " << t.format;
+        EXPECT_EQ(got.size(), 8u) << "format " << t.format;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,15 @@
+// Pointer interaction inside the panel area: hover, press and drag, in panel coordinates.
+#pragma once
+#include "app/state.h"
+#include "platform/platform.h"
+
+// Panel coordinates: client x, and client y minus the 17 rows of the title bar.
+constexpr int TITLE_BAR_HEIGHT = 17;
+
+// Records the item under the pointer in panel_focus and sets the pointer shape;
+// true when the panel must be repainted.
+bool hover_test(AppState& s, Platform& p, int x, int y);
+// A left press in the panel; true when a drag has started (drag_state >= 0).
+bool begin_drag(AppState& s, Platform& p, int x, int y);
+// Continues the drag recorded in drag_state.
+void drag_move(AppState& s, Platform& p, int x, int y);

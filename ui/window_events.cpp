@@ -1,0 +1,299 @@
+// The window procedure's logic: focus, keys, commands, pointer, pick drag and paint.
+#include "ui/window_events.h"
+
+#include <algorithm>
+
+#include "commands/dispatch.h"
+#include "commands/history.h"
+#include "ui/paint.h"
+#include "ui/pointer.h"
+
+namespace {
+
+// A press on the swatch shorter than this toggles hold; a longer one is a pick drag.
+constexpr uint32_t CLICK_MS = 250;
+
+bool in_hold_releasing_mode(int mode) {
+    return mode == MODE_MINIMUM || mode == MODE_COMPACT || mode == MODE_ZOOM;
+}
+
+// Keeps the window where it is and gives it the size of the current mode.
+void apply_mode_size(AppState& s, Platform& p) {
+    const Rect r = p.window_rect();
+    const Size size = mode_size(s);
+    p.move_window(r.left, r.top, size.width, size.height);
+}
+
+void pack_current(AppState& s) { s.current_color = make_color(s.cur_r, s.cur_g, s.cur_b); }
+
+void pack_from_hls(AppState& s) {
+    hls_to_rgb(s.cur_h, s.cur_l, s.cur_s, s.cur_r, s.cur_g, s.cur_b);
+    pack_current(s);
+}
+
+// The RGB or HLS component that panel_focus selects in modes 2 and 3; nullptr when none.
+int32_t* selected_component(AppState& s) {
+    int32_t* rgb[3] = {&s.cur_r, &s.cur_g, &s.cur_b};
+    int32_t* hls[3] = {&s.cur_h, &s.cur_l, &s.cur_s};
+    if (s.panel_focus < 0 || s.panel_focus > 2) return nullptr;
+    if (s.window_mode == MODE_RGB_PANEL) return rgb[s.panel_focus];
+    if (s.window_mode == MODE_HLS_PANEL) return hls[s.panel_focus];
+    return nullptr;
+}
+
+void set_mix_ratio(AppState& s, int ratio) {
+    s.mix_ratio = std::clamp(ratio, 0, 100);
+    s.current_color = s.mix_table[s.mix_ratio];
+}
+
+// The value End gives: the top of the range, 180 for the hue (not 359).
+int end_value(const AppState& s) {
+    if (s.window_mode == MODE_MIX_PANEL) return 100;
+    return s.window_mode == MODE_HLS_PANEL && s.panel_focus == 0 ? 180 : 255;
+}
+
+// Left/Right: a signed step; Home/End: a value to set.
+void edit_selected(AppState& s, int step, bool absolute, int value) {
+    if (s.window_mode == MODE_MIX_PANEL) {
+        set_mix_ratio(s, absolute ? value : s.mix_ratio + step);
+        return;
+    }
+    if (s.window_mode != MODE_RGB_PANEL && s.window_mode != MODE_HLS_PANEL) return;
+    int32_t* c = selected_component(s);
+    const bool hue = s.window_mode == MODE_HLS_PANEL && s.panel_focus == 0;
+    if (c) {
+        if (absolute) {
+            *c = value;
+        } else if (hue) {
+            *c += step;
+            if (*c < 0) *c += 360;
+            if (*c > 359) *c -= 360;
+        } else {
+            *c = std::clamp(*c + step, 0, 255);
+        }
+    }
+    if (s.window_mode == MODE_HLS_PANEL)
+        pack_from_hls(s);
+    else
+        pack_current(s);
+}
+
+// Up and Down cycle the selected row 0..2 of the RGB and HLS panels.
+void move_row(AppState& s, bool up) {
+    if (s.window_mode != MODE_RGB_PANEL && s.window_mode != MODE_HLS_PANEL) return;
+    const int r = s.panel_focus % 3;  // -1 stays -1
+    if (up)
+        s.panel_focus = r == 1 || r == 2 ? r - 1 : 2;
+    else
+        s.panel_focus = r < 2 ? r + 1 : 0;
+}
+
+void start_pick_drag(AppState& s, Platform& p, int x, int y) {
+    s.dragging = 1;
+    const Point at = p.pointer_pos();
+    s.grab_offset = {x, y};
+    if (s.window_mode == MODE_CAPTURE) {
+        // The pointer goes near the capture area's bottom-right corner, and may not
+        // leave the screen so far that the area would cross the left or top edge.
+        p.set_cursor(CURSOR_CAPTURE);
+        p.warp_pointer({s.area_size.width - x + at.x - 29, s.area_size.height - y + at.y - 13});
+        const Rect clip{s.area_size.width - 29, s.area_size.height - 30, s.screen_width - 29,
+                        s.screen_height - 30};
+        p.clip_pointer(&clip);
+    } else if (s.window_mode != MODE_GRADATION) {
+        // 16 px left of the window and 16 below its top: the window sits up-right of it.
+        p.set_cursor(CURSOR_PICK);
+        p.warp_pointer({at.x - x - 16, at.y - y + 16});
+    }
+    p.invalidate();
+}
+
+void end_pick_drag(AppState& s, Platform& p) {
+    p.clip_pointer(nullptr);
+    Rect r = p.window_rect();
+    if (s.window_mode == MODE_CAPTURE) {
+        p.read_screen_block(s.back_buffer, 1, TITLE_BAR_HEIGHT, r.left + 1, r.top + TITLE_BAR_HEIGHT,
+                            s.area_size.width, s.area_size.height);
+        if (r.top < 0) {
+            p.move_window(r.left, 0, r.right - r.left, r.bottom - r.top);
+            r.bottom -= r.top;
+            r.top = 0;
+        }
+    }
+    // Back onto the swatch where the press was, at the window's final place.
+    p.warp_pointer({r.left + s.grab_offset.x, r.top + s.grab_offset.y});
+    s.dragging = 0;
+    if (p.now_ms() - s.press_time >= CLICK_MS)
+        s.hold = 1;
+    else
+        s.hold = !s.hold;
+    apply_mode_size(s, p);
+    push_history(s, &p);
+    p.invalidate();
+}
+
+void follow_pick_drag(AppState& s, Platform& p) {
+    if (p.now_ms() - s.press_time > CLICK_MS) s.hold = 0;
+    const Point at = p.pointer_pos();
+    s.pointer_pos = at;
+    if (s.window_mode == MODE_CAPTURE) {
+        // Shrunk to its title bar so the screen under the area stays visible.
+        p.move_window(at.x - s.area_size.width + 29, at.y - s.area_size.height + 13,
+                      s.window_sizes[MODE_CAPTURE].width, TITLE_BAR_HEIGHT);
+    } else if (s.window_mode == MODE_GRADATION) {
+        const Size size = s.window_sizes[MODE_GRADATION];
+        p.move_window(at.x - s.grab_offset.x, at.y - s.grab_offset.y, size.width, size.height);
+    } else {
+        const Size size = mode_size(s);
+        p.move_window(at.x + 16, at.y - 16, size.width, size.height);
+    }
+    p.invalidate();
+}
+
+void start_system_move(Platform& p) {
+    p.release_pointer();
+    p.start_system_move();
+}
+
+}  // namespace
+
+void on_focus_gained(AppState& s) { s.has_focus = 1; }
+
+void on_focus_lost(AppState& s, Platform& p) {
+    // A drag cut short must not keep the pointer, nor leave the capture window shrunk
+    // to its title bar.
+    if (s.dragging || s.drag_state >= 0) p.release_pointer();
+    if (s.dragging) apply_mode_size(s, p);
+    s.drag_state = -1;
+    s.has_focus = 0;
+    s.dragging = 0;
+    p.clip_pointer(nullptr);
+    if (in_hold_releasing_mode(s.window_mode)) s.hold = 0;
+}
+
+void on_key_down(AppState& s, Platform& p, Key key) {
+    const int step = s.shift_down ? 1 : 8;
+    switch (key) {
+        case KEY_SHIFT:
+            s.shift_down = 1;
+            return;
+        case KEY_CONTROL:
+            if (s.window_mode == MODE_RGB_PANEL || s.window_mode == MODE_HLS_PANEL) s.window_mode += 7;
+            s.ctrl_down = 1;
+            return;
+        case KEY_UP:
+        case KEY_DOWN:
+            move_row(s, key == KEY_UP);
+            break;
+        case KEY_LEFT:
+        case KEY_RIGHT:
+            edit_selected(s, key == KEY_LEFT ? -step : step, false, 0);
+            break;
+        case KEY_HOME:
+        case KEY_END:
+            edit_selected(s, 0, true, key == KEY_HOME ? 0 : end_value(s));
+            break;
+        case KEY_OTHER:
+            return;
+    }
+    p.invalidate();
+}
+
+void on_key_up(AppState& s, Key key) {
+    if (key == KEY_SHIFT) s.shift_down = 0;
+    if (key == KEY_CONTROL) {
+        if (s.window_mode == MODE_RGB_OVERVIEW || s.window_mode == MODE_HLS_OVERVIEW) s.window_mode -= 7;
+        s.ctrl_down = 0;
+    }
+}
+
+void on_command(AppState& s, Platform& p, uint32_t param) {
+    if (dispatch_command(s, &p, param & 0xFFFF)) apply_mode_size(s, p);
+    p.invalidate();
+}
+
+void on_mouse_move(AppState& s, Platform& p, int x, int y) {
+    if (s.dragging) {
+        follow_pick_drag(s, p);
+        return;
+    }
+    if (s.drag_state >= 0) {
+        drag_move(s, p, x, y - TITLE_BAR_HEIGHT);
+        p.invalidate();
+        return;
+    }
+    const bool on_swatch = x < SWATCH_WIDTH && y < TITLE_BAR_HEIGHT + 1;
+    p.set_cursor(on_swatch || s.window_mode == MODE_MINIMUM ? CURSOR_PICK_HINT : CURSOR_ARROW);
+    s.panel_focus = -1;
+    if (y >= TITLE_BAR_HEIGHT && hover_test(s, p, x, y - TITLE_BAR_HEIGHT)) p.invalidate();
+}
+
+void on_left_down(AppState& s, Platform& p, int x, int y) {
+    p.capture_pointer();
+    s.press_time = p.now_ms();
+    if (y > TITLE_BAR_HEIGHT) {
+        if (!begin_drag(s, p, x, y - TITLE_BAR_HEIGHT)) {
+            start_system_move(p);
+            p.invalidate();
+            return;
+        }
+        if (s.window_mode == MODE_CAPTURE) {
+            s.image_valid = 1;
+            const Rect r = p.window_rect();
+            p.move_window(r.left, r.top, r.right - r.left, TITLE_BAR_HEIGHT);
+        }
+        s.hold = 1;
+        p.invalidate();
+        return;
+    }
+    if (x >= SWATCH_WIDTH && s.window_mode != MODE_MINIMUM) {
+        p.invalidate();
+        start_system_move(p);
+        p.invalidate();
+        return;
+    }
+    start_pick_drag(s, p, x, y);
+}
+
+void on_left_up(AppState& s, Platform& p) {
+    p.release_pointer();
+    if (s.dragging) {
+        end_pick_drag(s, p);
+        return;
+    }
+    if (s.drag_state >= 0) {
+        s.drag_state = -1;
+        if (s.window_mode == MODE_CAPTURE || s.window_mode == MODE_GRADATION) update_area_window_sizes(s);
+        if (s.window_mode == MODE_GRADATION) s.image_valid = 0;  // render again at full quality
+        apply_mode_size(s, p);
+    }
+    p.invalidate();
+}
+
+void on_right_down(AppState& s, Platform& p) {
+    const Point at = p.pointer_pos();
+    if (!s.dragging) {
+        const int popup = s.window_mode == MODE_CAPTURE     ? 1
+                          : s.window_mode == MODE_MIX_PANEL ? 2
+                          : s.window_mode == MODE_GRADATION ? 3
+                                                            : 0;
+        p.show_popup(popup, at);
+        return;
+    }
+    if (s.window_mode == MODE_GRADATION) return;
+    if (s.window_mode == MODE_CAPTURE) {
+        // The area beside the pointer, kept on the screen (at 0 when it is larger).
+        const Size a = s.area_size;
+        const int sx = std::max(0, std::min(at.x - a.width + 30, s.screen_width - a.width));
+        const int sy = std::max(0, std::min(at.y - a.height + 30, s.screen_height - a.height));
+        p.read_screen_block(s.back_buffer, 1, TITLE_BAR_HEIGHT, sx, sy, a.width, a.height);
+        dispatch_command(s, &p, CMD_COPY_BITMAP);
+        return;
+    }
+    dispatch_command(s, &p, CMD_HISTORY_PUSH);
+    p.invalidate();
+}
+
+void on_paint(AppState& s, Platform& p) { paint_window(s, p); }
+
+void on_destroy(Platform& p) { p.post_quit(); }
