@@ -74,6 +74,8 @@ Size Win32Platform::screen_size() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+ColorRef Win32Platform::button_face_color() { return static_cast<ColorRef>(GetSysColor(COLOR_BTNFACE)); }
+
 ColorRef Win32Platform::read_screen_pixel(Point at) {
     const COLORREF c = GetPixel(screen_dc, at.x, at.y);
     return c == CLR_INVALID ? 0 : static_cast<ColorRef>(c);
