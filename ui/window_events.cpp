@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "commands/command_ids.h"
 #include "commands/dispatch.h"
 #include "commands/history.h"
 #include "ui/paint.h"
