@@ -61,8 +61,17 @@ class Desktop:
                        stderr=subprocess.DEVNULL, check=True, timeout=180)
         self.server = subprocess.Popen([WINESERVER, "-p"], env=self.env, stdin=subprocess.DEVNULL,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Start Wine's desktop process now: it takes over the root window when it starts, so
+        # a colour shown before it would not be what the picker reads.
+        subprocess.run([WINE, "cmd", "/c", "exit"], env=self.env, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
 
     def stop(self):
+        if self._xtest:
+            x11, _, connection = self._xtest
+            x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+            x11.XCloseDisplay(connection)
+            self._xtest = None
         subprocess.run([WINESERVER, "-k"], env=self.env, stdin=subprocess.DEVNULL,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
         for proc in (self.server, self.xvfb):
@@ -88,16 +97,14 @@ class Desktop:
     def move_pointer(self, x, y):
         # This Xvfb ignores XWarpPointer (xdotool mousemove); XTest motion moves the pointer.
         if self._xtest is None:
-            os.environ["DISPLAY"] = self.display
             x11, xtst = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXtst.so.6")
             x11.XOpenDisplay.restype = ctypes.c_void_p
             x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
             x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
             xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
                                                   ctypes.c_int, ctypes.c_ulong]
-            connection = x11.XOpenDisplay(self.display.encode())
-            if not connection:
-                raise Failure("cannot open the X display for pointer moves")
+            connection = wait_for("a connection for pointer moves",
+                                  lambda: x11.XOpenDisplay(self.display.encode()), 10, 0.2)
             self._xtest = (x11, xtst, connection)
         x11, xtst, connection = self._xtest
         xtst.XTestFakeMotionEvent(connection, -1, x, y, 0)
@@ -141,6 +148,13 @@ class Desktop:
         if len(raw) != SCREEN_W * SCREEN_H * 3:
             raise Failure(f"screenshot of {len(raw)} bytes")
         return Shot(raw)
+
+    def screenshot_when_painted(self, box):
+        """A screenshot once the window in box shows its one-pixel frame, black while it has
+        the focus and grey without, at its bottom-right corner: the paint of that size is done."""
+        x, y, w, h = box
+        return wait_for(f"a painted {w} x {h} window", lambda: (lambda s: s if s.pixel(x + w - 1, y + h - 1) in (
+            (0, 0, 0), (0x99, 0x99, 0x99)) else None)(self.screenshot()), 10)
 
     def clipboard(self):
         res = self.run(["xclip", "-o", "-selection", "clipboard"], check=False, timeout=10)
