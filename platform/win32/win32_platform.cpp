@@ -294,31 +294,24 @@ bool Win32Platform::write_file_atomic(const char* path, const uint8_t* data, siz
 }
 
 bool Win32Platform::choose_save_path(char* path, size_t size) {
-    // The proposal is a path prefix: its directory opens the dialog, its last part is
-    // the proposed name.
+    // The proposal is a path prefix: its folder opens the dialog, its last part is the
+    // proposed name.
     if (size == 0) return false;
-    std::string proposal(path, strnlen(path, size));
+    const std::string proposal(path, strnlen(path, size - 1));
     const size_t cut = proposal.find_last_of("\\/");
-    const std::string dir = cut == std::string::npos ? std::string() : proposal.substr(0, cut + 1);
-    const std::string name = cut == std::string::npos ? proposal : proposal.substr(cut + 1);
-    char buffer[MAX_PATH] = {};
-    std::memcpy(buffer, name.c_str(), name.size() < MAX_PATH - 1 ? name.size() : MAX_PATH - 1);
-    // "全てのディレクトリ" (all directories) and the title, in the ANSI code page of the
-    // dialog call; both come from their UTF-8 texts.
-    static const char FILTER_UTF8[] = "\xE5\x85\xA8\xE3\x81\xA6\xE3\x81\xAE\xE3\x83\x87\xE3\x82\xA3"
-                                      "\xE3\x83\xAC\xE3\x82\xAF\xE3\x83\x88\xE3\x83\xAA";
-    static const char TITLE_UTF8[] = "\xE3\x83\x93\xE3\x83\x83\xE3\x83\x88\xE3\x83\x9E\xE3\x83\x83"
-                                     "\xE3\x83\x97\xE4\xBF\x9D\xE5\xAD\x98\xE3\x83\x87\xE3\x82\xA3"
-                                     "\xE3\x83\xAC\xE3\x82\xAF\xE3\x83\x88\xE3\x83\xAA\xE3\x81\xAE"
-                                     "\xE8\xA8\xAD\xE5\xAE\x9A";
-    std::wstring filter = widen(FILTER_UTF8, CP_UTF8);
-    filter.append(1, L'\0').append(L"*.*").append(2, L'\0');
-    const std::wstring title = widen(TITLE_UTF8, CP_UTF8);
-    const std::wstring initial = widen(dir.c_str(), CP_ACP);
+    const size_t name_at = cut == std::string::npos ? 0 : cut + 1;
+    const std::wstring initial = widen(proposal.substr(0, name_at).c_str(), CP_ACP);
     wchar_t file[MAX_PATH] = {};
-    const std::wstring wname = widen(buffer, CP_ACP);
-    wcsncpy(file, wname.c_str(), MAX_PATH - 1);
+    wcsncpy(file, widen(proposal.c_str() + name_at, CP_ACP).c_str(), MAX_PATH - 1);
 
+    // "全てのディレクトリ" (all directories) with "*.*", and the dialog's title.
+    std::wstring filter = widen("\xE5\x85\xA8\xE3\x81\xA6\xE3\x81\xAE\xE3\x83\x87\xE3\x82\xA3\xE3\x83"
+                                "\xAC\xE3\x82\xAF\xE3\x83\x88\xE3\x83\xAA", CP_UTF8);
+    filter.append(1, L'\0').append(L"*.*").append(2, L'\0');
+    const std::wstring title = widen("\xE3\x83\x93\xE3\x83\x83\xE3\x83\x88\xE3\x83\x9E\xE3\x83\x83\xE3\x83"
+                                     "\x97\xE4\xBF\x9D\xE5\xAD\x98\xE3\x83\x87\xE3\x82\xA3\xE3\x83\xAC\xE3"
+                                     "\x82\xAF\xE3\x83\x88\xE3\x83\xAA\xE3\x81\xAE\xE8\xA8\xAD\xE5\xAE\x9A",
+                                     CP_UTF8);
     OPENFILENAMEW ofn = {};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = window;
@@ -329,16 +322,13 @@ bool Win32Platform::choose_save_path(char* path, size_t size) {
     ofn.lpstrTitle = title.c_str();
     ofn.Flags = OFN_FILEMUSTEXIST;
     if (!GetSaveFileNameW(&ofn)) return false;
-    // Back to the 8-bit path the rest of the program stores; a path that does not fit
-    // or cannot be expressed in the code page is refused rather than cut.
+    // Back to the 8-bit path the program stores. A choice that does not fit, or that the
+    // code page cannot spell, is refused: a cut or garbled prefix would save elsewhere.
+    char chosen[MAX_PATH * 2] = {};
     BOOL lossy = FALSE;
-    const int n = WideCharToMultiByte(CP_ACP, 0, file, -1, path, static_cast<int>(size), nullptr,
-                                      &lossy);
-    if (n <= 0 || lossy) {
-        path[0] = '\0';
-        std::memcpy(path, proposal.c_str(), proposal.size() < size ? proposal.size() + 1 : 0);
-        return false;
-    }
+    const int n = WideCharToMultiByte(CP_ACP, 0, file, -1, chosen, sizeof chosen, nullptr, &lossy);
+    if (n <= 0 || lossy || static_cast<size_t>(n) > size) return false;
+    std::memcpy(path, chosen, static_cast<size_t>(n));
     return true;
 }
 
