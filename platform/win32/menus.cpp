@@ -1,20 +1,8 @@
 // Real popup menus and the accelerator table, built from the command table data.
-#include <string>
 #include <vector>
 
 #include "commands/command_table.h"
 #include "platform/win32/win32_app.h"
-
-// Menu labels are UTF-8; the wide calls show the Japanese texts on any code page.
-static std::wstring from_utf8(const char* text) {
-    if (!text || !*text) return std::wstring();
-    const int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    if (n <= 0) return std::wstring();
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, -1, out.data(), n);
-    out.resize(static_cast<size_t>(n - 1));
-    return out;
-}
 
 static UINT resource_flags(int index) {
     const MenuEntry& e = menu_table[index];
@@ -29,8 +17,9 @@ void build_menus(Win32Platform& p) {
         const MenuEntry& e = menu_table[i];
         HMENU parent = open.empty() ? p.menus : open.back();
         const UINT position = static_cast<UINT>(GetMenuItemCount(parent));
-        std::wstring text = from_utf8(e.label);
-        if (e.hint) text += L"\t" + from_utf8(e.hint);
+        // Labels are UTF-8: through the wide calls they show right on any code page.
+        std::wstring text = e.label ? widen(e.label, CP_UTF8) : std::wstring();
+        if (e.hint) text += L"\t" + widen(e.hint, CP_UTF8);
         switch (e.kind) {
         case MENU_POPUP:
         case MENU_SUBMENU: {

@@ -34,8 +34,7 @@ HFONT create_ui_font() {
     return CreateFontIndirectW(&lf);
 }
 
-// Paths reach us in the system's 8-bit code page; the file calls take wide strings.
-static std::wstring widen(const char* text, UINT code_page) {
+std::wstring widen(const char* text, UINT code_page) {
     const int n = MultiByteToWideChar(code_page, 0, text, -1, nullptr, 0);
     if (n <= 0) return std::wstring();
     std::wstring out(static_cast<size_t>(n), L'\0');

@@ -8,6 +8,7 @@
 #endif
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -86,3 +87,7 @@ private:
 // The UI font: 12 px, fixed pitch, the Japanese system face, made with the wide call so
 // the face name survives any code page.
 HFONT create_ui_font();
+
+// Text in a code page (CP_ACP for paths, CP_UTF8 for the menu labels) as a wide string
+// for the wide calls; empty when it cannot be converted.
+std::wstring widen(const char* text, UINT code_page);

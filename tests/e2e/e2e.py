@@ -4,6 +4,7 @@
 Prints one line per test, `PASS name` or `FAIL name: why`, and exits non-zero on any failure.
 """
 import os
+import contextlib
 import random
 import struct
 import sys
@@ -43,6 +44,23 @@ def quit_picker(desk, picker):
     expect(code == 0, f"exit code {code} after Ctrl+Q")
 
 
+@contextlib.contextmanager
+def running(desk, name, pointer, settings=None, picker=None):
+    """A picker started in its own folder with the pointer at `pointer`, quit with Ctrl+Q
+    when the test body succeeds and killed when it fails."""
+    desk.move_pointer(*pointer)
+    picker = picker or Picker.prepare(desk, name)
+    if settings is not None:
+        picker.write_settings(settings)
+    picker.start()
+    try:
+        yield picker
+    except BaseException:
+        picker.kill()
+        raise
+    quit_picker(desk, picker)
+
+
 def swatch(desk, picker):
     x, y, _, _ = picker.geometry()
     return desk.screenshot().pixel(x + 7, y + 8)
@@ -65,71 +83,47 @@ def wait_swatch(desk, picker, colour, timeout=10):
 def test_placement(desk):
     """Beside the pointer: 12 px right with the top at its height; left of it near the right edge."""
     for pointer, expected in (((100, 200), (112, 200, 67, 57)), ((1000, 300), (1000 - 12 - 67, 300, 67, 57))):
-        desk.move_pointer(*pointer)
-        picker = Picker.prepare(desk, "placement").start()
-        try:
-            got = picker.wait_geometry(f"the window at {expected}", lambda g: g == expected)
-            expect(got == expected, f"window {got}, expected {expected}")
-        finally:
-            quit_picker(desk, picker)
+        with running(desk, "placement", pointer) as picker:
+            picker.wait_geometry(f"the window at {expected}", lambda g: g == expected)
 
 
 def test_single_instance(desk):
-    desk.move_pointer(stripe_x(0), 100)
-    first = Picker.prepare(desk, "single-first").start()
-    try:
+    with running(desk, "single-first", (stripe_x(0), 100)) as first:
         second = Picker.prepare(desk, "single-second").start(expect_window=False)
         code = second.wait_exit(20)
         expect(code == 0, f"second copy ended with {code}")
         expect(len(desk.windows()) == 1, f"{len(desk.windows())} Tintora windows")
         expect(first.proc.poll() is None, "the first copy ended too")
-    finally:
-        quit_picker(desk, first)
 
 
 def test_swatch_follows_pointer(desk):
-    desk.move_pointer(stripe_x(0), 100)
-    picker = Picker.prepare(desk, "swatch").start()
-    try:
+    with running(desk, "swatch", (stripe_x(0), 100)) as picker:
         picker.wait_geometry("the RGB panel", lambda g: g[2:] == (67, 57))
         wait_swatch(desk, picker, STRIPES[0])
         desk.move_pointer(stripe_x(1), 300)  # the window stays beside its start place
         desk.show_colour(STRIPES[1])
         wait_swatch(desk, picker, STRIPES[1])
-    finally:
-        quit_picker(desk, picker)
 
 
 def test_mode_keys(desk):
-    desk.move_pointer(stripe_x(2), 100)
-    picker = Picker.prepare(desk, "modes").start()
-    try:
+    with running(desk, "modes", (stripe_x(2), 100)) as picker:
         for key, size in MODE_KEYS:
             desk.key(picker.wid, key)
             g = picker.wait_geometry(f"{key} to give {size}", lambda g: g[2:] == size)
             desk.screenshot_when_painted(g).save_png(artefact(desk, f"mode-{key}.png"), g)
-    finally:
-        quit_picker(desk, picker)
 
 
 def test_copy_text(desk):
-    desk.move_pointer(stripe_x(0), 100)
-    picker = Picker.prepare(desk, "clipboard").start()
-    try:
+    with running(desk, "clipboard", (stripe_x(0), 100)) as picker:
         wait_swatch(desk, picker, STRIPES[0])
         desk.set_clipboard("placeholder")
         desk.key(picker.wid, "ctrl+c")
-        got = wait_for('"0x563412" on the clipboard', lambda: desk.clipboard() == "0x563412", 5)
-        expect(got, "clipboard")
-    finally:
-        quit_picker(desk, picker)
+        wait_for('"0x563412" on the clipboard', lambda: desk.clipboard() == "0x563412", 5)
 
 
 def test_notation_from_popup(desk):
     """Fix the colour, open the popup on the window and choose HTML in the notation submenu."""
-    desk.move_pointer(stripe_x(0), 100)
-    picker = Picker.prepare(desk, "popup").start()
-    try:
+    with running(desk, "popup", (stripe_x(0), 100)) as picker:
         wait_swatch(desk, picker, STRIPES[0])
         desk.key(picker.wid, "ctrl+e")  # hold: the pointer may leave the colour now
         x, y, w, _ = picker.geometry()
@@ -145,27 +139,19 @@ def test_notation_from_popup(desk):
         # Third item: the notation submenu; its second item is HTML.
         desk.run(["xdotool", "key", "--delay", "80", "Down", "Down", "Down", "Right", "Down", "Return"])
         wait_for('"#123456" on the clipboard', lambda: desk.clipboard() == "#123456", 5)
-    finally:
-        quit_picker(desk, picker)
 
 
 def test_quit_saves_and_restores(desk):
-    desk.move_pointer(stripe_x(1), 100)
-    picker = Picker.prepare(desk, "quit")
-    picker.start()
-    desk.key(picker.wid, "F4")
-    picker.wait_geometry("the zoom mode", lambda g: g[2:] == (67, 83))
-    quit_picker(desk, picker)
+    with running(desk, "quit", (stripe_x(1), 100)) as picker:
+        desk.key(picker.wid, "F4")
+        picker.wait_geometry("the zoom mode", lambda g: g[2:] == (67, 83))
     data = picker.settings()
     expect(data is not None, "no qv.ini")
     expect(len(data) == SETTINGS_SIZE, f"qv.ini has {len(data)} bytes")
     expect(data.startswith(MARKER), f"qv.ini starts with {data[:8]!r}")
     expect(struct.unpack_from("<i", data, 16)[0] == 4, "stored mode is not 4")
-    picker.start()
-    try:
+    with running(desk, "quit", (stripe_x(1), 100), picker=picker):
         picker.wait_geometry("the zoom mode again", lambda g: g[2:] == (67, 83))
-    finally:
-        quit_picker(desk, picker)
 
 
 def hostile_files():
@@ -183,22 +169,12 @@ def hostile_files():
 
 
 def test_hostile_settings(desk):
-    desk.move_pointer(stripe_x(2), 200)
     for name, data in hostile_files():
-        picker = Picker.prepare(desk, f"hostile-{name}")
-        picker.write_settings(data)
-        picker.start()
         try:
-            x, y, w, h = wait_for("a window with a size", lambda: (lambda g: g if g and g[2] > 0 else None)(picker.geometry()))
-            # Painted: the one-pixel frame is black (focused) or grey, not the screen behind.
-            desk.screenshot_when_painted((x, y, w, h))
+            with running(desk, f"hostile-{name}", (stripe_x(2), 200), settings=data) as picker:
+                box = wait_for("a window with a size", lambda: (lambda g: g if g and g[2] > 0 else None)(picker.geometry()))
+                desk.screenshot_when_painted(box)
         except Failure as f:
-            picker.kill()
-            raise Failure(f"{name}: {f}")
-        try:
-            quit_picker(desk, picker)
-        except Failure as f:
-            picker.kill()
             raise Failure(f"{name}: {f}")
         saved = picker.settings()
         expect(saved and len(saved) == SETTINGS_SIZE and saved.startswith(MARKER), f"{name}: qv.ini not rewritten")
@@ -211,9 +187,7 @@ def cpu_seconds(pid):
 
 
 def test_idle_cpu(desk):
-    desk.move_pointer(stripe_x(3), 300)
-    picker = Picker.prepare(desk, "idle").start()
-    try:
+    with running(desk, "idle", (stripe_x(3), 300)) as picker:
         wait_swatch(desk, picker, STRIPES[0])
         pid = picker.proc.pid
         with open(f"/proc/{pid}/cmdline", "rb") as f:
@@ -224,8 +198,6 @@ def test_idle_cpu(desk):
         percent = 100.0 * (c1 - c0) / (t1 - t0)
         print(f"idle CPU of tintora.exe at 10 frames per second: {percent:.2f} % of one core")
         expect(percent < 10.0, f"idle CPU {percent:.2f} %")
-    finally:
-        quit_picker(desk, picker)
 
 
 TESTS = [test_placement, test_single_instance, test_swatch_follows_pointer, test_mode_keys,
