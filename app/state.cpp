@@ -26,7 +26,10 @@ static void build_tables(AppState& s) {
 
 void initialize_state(AppState& s, const char* exe_dir, int screen_width, int screen_height,
                       ColorRef button_face_color) {
-    std::snprintf(s.exe_dir, sizeof s.exe_dir, "%s", exe_dir);
+    // Windows paths fit in 260 bytes; a longer one is cut rather than overrun the field.
+    const size_t n = std::min(std::strlen(exe_dir), sizeof s.exe_dir - 1);
+    std::memcpy(s.exe_dir, exe_dir, n);
+    s.exe_dir[n] = '\0';
     set_default_save_prefix(s);
     std::memcpy(s.settings_marker, "qv3.71; ", 9);
     for (int m = 0; m < MODE_COUNT; ++m) s.window_sizes[m] = BASE_WINDOW_SIZES[m];

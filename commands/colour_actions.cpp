@@ -7,8 +7,7 @@
 
 namespace {
 
-constexpr int IN_CELL = 18;
-constexpr int OUT_CELL = 19;
+constexpr int IN_CELL = 18;  // in_color; out_color follows at 19
 
 void recall_history(AppState& s) {
     const ColorRef newest = s.history[0];

@@ -1,0 +1,90 @@
+// Colour reduction of a 640 x 480 picture: quantise, dither and build the 8-bit file image,
+// ours against the literal version, on a smooth picture and one of all-distinct colours.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "export/bmp_writer.h"
+#include "export/quantizer.h"
+#include "reference/quantizer_reference.h"
+
+namespace {
+
+constexpr int W = 640, H = 480;
+
+// A two-colour gradation with a gentle ripple, like the program's own gradations.
+std::vector<uint8_t> natural_picture() {
+    std::vector<uint8_t> px;
+    px.reserve(3 * W * H);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const int t = (x * 3 + y * 2) % 1024;
+            const int u = t < 512 ? t / 2 : (1023 - t) / 2;
+            px.push_back(static_cast<uint8_t>(64 + u * 191 / 255));
+            px.push_back(static_cast<uint8_t>(128 + u * 127 / 255 - (y % 7)));
+            px.push_back(static_cast<uint8_t>(255 - u * 191 / 255));
+        }
+    return px;
+}
+
+// Every one of the 307,200 pixels a different colour, scattered over the cube.
+std::vector<uint8_t> adversarial_picture() {
+    std::vector<uint8_t> px;
+    px.reserve(3 * W * H);
+    for (uint32_t i = 0; i < W * H; ++i) {
+        const uint32_t c = (i * 2654435761u) & 0xFFFFFF;  // odd multiplier: a bijection mod 2^24
+        px.push_back(static_cast<uint8_t>(c));
+        px.push_back(static_cast<uint8_t>(c >> 8));
+        px.push_back(static_cast<uint8_t>(c >> 16));
+    }
+    return px;
+}
+
+template <class Quantizer>
+std::vector<uint8_t> reduce(const std::vector<uint8_t>& px) {
+    Quantizer q;
+    q.quantize(px.data(), W, H, 256);
+    std::vector<uint8_t> idx(W * H);
+    q.map_dithered(px.data(), idx.data(), W, H);
+    std::vector<uint8_t> file;
+    encode_bmp8(idx.data(), W, H, q.palette_colors.data(), q.palette_size, file);
+    return file;
+}
+
+template <class Quantizer>
+void bm_reduce(benchmark::State& state, const std::vector<uint8_t>& (*picture)()) {
+    const std::vector<uint8_t>& px = picture();
+    const std::vector<uint8_t> expected = reduce<ReferenceQuantizer>(px);
+    for (auto _ : state) {
+        std::vector<uint8_t> file = reduce<Quantizer>(px);
+        benchmark::DoNotOptimize(file.data());
+        if (file != expected) {
+            state.SkipWithError("output differs from the literal version");
+            break;
+        }
+    }
+}
+
+const std::vector<uint8_t>& natural() {
+    static const std::vector<uint8_t> px = natural_picture();
+    return px;
+}
+const std::vector<uint8_t>& adversarial() {
+    static const std::vector<uint8_t> px = adversarial_picture();
+    return px;
+}
+
+void natural_ours(benchmark::State& s) { bm_reduce<ColorQuantizer>(s, natural); }
+void natural_literal(benchmark::State& s) { bm_reduce<ReferenceQuantizer>(s, natural); }
+void adversarial_ours(benchmark::State& s) { bm_reduce<ColorQuantizer>(s, adversarial); }
+void adversarial_literal(benchmark::State& s) { bm_reduce<ReferenceQuantizer>(s, adversarial); }
+
+}  // namespace
+
+BENCHMARK(natural_ours)->Unit(benchmark::kMillisecond);
+BENCHMARK(natural_literal)->Unit(benchmark::kMillisecond);
+BENCHMARK(adversarial_ours)->Unit(benchmark::kMillisecond);
+BENCHMARK(adversarial_literal)->Unit(benchmark::kMillisecond)->Iterations(2);
