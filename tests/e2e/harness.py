@@ -37,8 +37,10 @@ class Desktop:
         self.build_dir = build_dir
         self.env = dict(os.environ)
         self.display = self._free_display()
+        # A prefix of the tests' own: a wine server already running for another prefix (the
+        # unit tests', or a picker the user runs) was started for another display.
         self.env.update(DISPLAY=self.display, WINEDEBUG="-all", WINEARCH="win64",
-                        WINEPREFIX=self.env.get("WINEPREFIX", os.path.join(root, "build", "wine-prefix")))
+                        WINEPREFIX=os.path.join(build_dir, "e2e-prefix"))
         self.xvfb = None
         self.server = None
         self._xtest = None
