@@ -18,7 +18,10 @@ from harness import SCREEN_H, SCREEN_W, Desktop, Failure, Picker, wait_for  # no
 STRIPES = [(0x12, 0x34, 0x56), (200, 30, 40), (20, 200, 60), (250, 250, 250)]
 MARKER = b"qv3.71; "
 SETTINGS_SIZE = 466
-MODE_KEYS = [("F2", (39, 13)), ("F3", (67, 17)), ("F4", (67, 83)), ("F8", (67, 89)), ("F5", (67, 57))]
+# Every mode key with its window size (the area modes with the default 64 x 64 area), in
+# an order where each size differs from the one before.
+MODE_KEYS = [("F2", (39, 13)), ("F3", (67, 17)), ("F4", (67, 83)), ("F8", (67, 89)), ("F5", (67, 57)),
+             ("F1", (67, 83)), ("F6", (67, 57)), ("F9", (66, 82)), ("F7", (67, 57))]
 
 
 def stripe_x(i):
