@@ -1,56 +1,46 @@
 // Integer RGB <-> HLS conversions and the grey level, on their known values.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "color/color.h"
 
 namespace {
 
-struct Rgb { int r, g, b; };
-struct Hls { int h, l, s; };
+using Triple = std::array<int, 3>;
 
 TEST(RgbToHls, KnownColours) {
-    const struct { Rgb in; Hls out; } cases[] = {
+    const struct { Triple rgb, hls; } cases[] = {
         {{255, 0, 0}, {0, 128, 255}},     {{0, 255, 0}, {120, 128, 255}},
         {{0, 0, 255}, {240, 128, 255}},   {{255, 255, 0}, {60, 128, 255}},
         {{255, 255, 255}, {0, 255, 0}},   {{0, 0, 0}, {0, 0, 0}},
         {{128, 128, 128}, {0, 128, 0}},   {{1, 0, 0}, {0, 1, 128}},  // halves round up
         {{254, 255, 255}, {180, 255, 128}}, {{255, 128, 64}, {20, 160, 254}},
-        {{255, 0, 1}, {0, 128, 255}},  // -60/255 truncates to 0, not 359
-        {{255, 255, 255 - 1}, {60, 255, 128}},  // tie red/green: red wins
+        {{255, 0, 1}, {0, 128, 255}},     // -60/255 truncates to 0, not 359
+        {{255, 255, 254}, {60, 255, 128}},  // tie red/green: red wins
     };
     for (const auto& c : cases) {
-        int h = -1, l = -1, s = -1;
-        rgb_to_hls(c.in.r, c.in.g, c.in.b, h, l, s);
-        EXPECT_EQ(h, c.out.h) << c.in.r << "," << c.in.g << "," << c.in.b;
-        EXPECT_EQ(l, c.out.l) << c.in.r << "," << c.in.g << "," << c.in.b;
-        EXPECT_EQ(s, c.out.s) << c.in.r << "," << c.in.g << "," << c.in.b;
+        Triple hls{-1, -1, -1};
+        rgb_to_hls(c.rgb[0], c.rgb[1], c.rgb[2], hls[0], hls[1], hls[2]);
+        EXPECT_EQ(hls, c.hls) << c.rgb[0] << "," << c.rgb[1] << "," << c.rgb[2];
     }
 }
 
 TEST(HlsToRgb, KnownColours) {
-    const struct { Hls in; Rgb out; } cases[] = {
+    const Triple untouched{11, 22, 33};
+    const struct { Triple hls, rgb; } cases[] = {
         {{0, 190, 240}, {251, 128, 128}},
         {{36, 190, 240}, {251, 201, 128}},
         {{324, 190, 240}, {251, 128, 202}},
         {{20, 160, 254}, {255, 128, 65}},  // the round trip of (255,128,64) does not return
         {{777, 90, 0}, {90, 90, 90}},      // saturation 0 ignores even a bad hue
+        {{360, 128, 200}, untouched},      // a hue out of range leaves the outputs alone
+        {{-60, 128, 200}, untouched},
     };
     for (const auto& c : cases) {
-        int r = -1, g = -1, b = -1;
-        hls_to_rgb(c.in.h, c.in.l, c.in.s, r, g, b);
-        EXPECT_EQ(r, c.out.r) << c.in.h;
-        EXPECT_EQ(g, c.out.g) << c.in.h;
-        EXPECT_EQ(b, c.out.b) << c.in.h;
-    }
-}
-
-TEST(HlsToRgb, OutOfRangeHueLeavesOutputsUntouched) {
-    for (int hue : {360, 400, -60, -1000}) {
-        int r = 11, g = 22, b = 33;
-        hls_to_rgb(hue, 128, 200, r, g, b);
-        EXPECT_EQ(r, 11);
-        EXPECT_EQ(g, 22);
-        EXPECT_EQ(b, 33);
+        Triple rgb = untouched;
+        hls_to_rgb(c.hls[0], c.hls[1], c.hls[2], rgb[0], rgb[1], rgb[2]);
+        EXPECT_EQ(rgb, c.rgb) << c.hls[0] << "," << c.hls[1] << "," << c.hls[2];
     }
 }
 
@@ -65,18 +55,15 @@ TEST(HlsToRgb, EveryValidInputStaysInRange) {
             }
 }
 
-TEST(GreyLevel, Primaries) {
-    EXPECT_EQ(grey_level(255, 0, 0), 76);
-    EXPECT_EQ(grey_level(0, 255, 0), 149);
-    EXPECT_EQ(grey_level(0, 0, 255), 28);
-    EXPECT_EQ(grey_level(255, 255, 255), 255);
-    EXPECT_EQ(grey_level(0, 0, 0), 0);
+TEST(GreyLevel, PrimariesAndEnds) {
+    const struct { Triple rgb; int grey; } cases[] = {
+        {{255, 0, 0}, 76}, {{0, 255, 0}, 149}, {{0, 0, 255}, 28}, {{255, 255, 255}, 255}, {{0, 0, 0}, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(grey_level(c.rgb[0], c.rgb[1], c.rgb[2]), c.grey) << c.grey;
 }
 
-TEST(ColorRef, SplitAndPack) {
-    constexpr ColorRef c = 0x00563412;
-    static_assert(color_red(c) == 0x12 && color_green(c) == 0x34 && color_blue(c) == 0x56);
-    static_assert(make_color(0x12, 0x34, 0x56) == c);
-}
+constexpr ColorRef packed = 0x00563412;
+static_assert(color_red(packed) == 0x12 && color_green(packed) == 0x34 && color_blue(packed) == 0x56);
+static_assert(make_color(0x12, 0x34, 0x56) == packed);
 
 }  // namespace

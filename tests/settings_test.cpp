@@ -13,20 +13,22 @@
 
 namespace {
 
-const char* const DIR = "C:\\Tintora\\";
 const char* const PATH = "C:\\Tintora\\qv.ini";
 using Bytes = std::vector<uint8_t>;
 
 std::unique_ptr<AppState> fresh_state() {
     auto s = std::make_unique<AppState>();
-    initialize_state(*s, DIR, 1024, 768, 0xC0C0C0);
+    initialize_state(*s, "C:\\Tintora\\", 1024, 768, 0xC0C0C0);
     return s;
 }
-
 Bytes encoded(const AppState& s) {
     Bytes out(SETTINGS_SIZE);
     encode_settings(s, out.data());
     return out;
+}
+const Bytes& defaults() {
+    static const Bytes file = encoded(*fresh_state());
+    return file;
 }
 
 // Independent of the codec: the layout's own little-endian rule.
@@ -56,50 +58,33 @@ struct Start {
 };
 
 // Every persisted field away from its default, each still valid.
-void set_unusual_values(AppState& s) {
-    s.window_pos = {-300, 2000};
-    s.window_mode = MODE_RECORD_PANEL;
-    s.text_format = FMT_POVRAY;
-    s.hex_uppercase = 0;
-    s.decimals = 2;
-    s.hold = 1;
-    s.current_color = 0x123456;
-    s.refresh_ms = 500;
-    s.area_size = {300, 200};
-    s.mix_mode = 3;
-    s.grad_shape = SHAPE_HONEYCOMB;
-    s.grad_repeat = REPEAT_MIRROR;
-    s.grad_wave = WAVE_SAWTOOTH;
-    s.grad_out_at_mid = 1;
-    s.grad_half_cycles = 20;
-    s.grad_block_w = 4;
-    s.grad_block_h = 3;
-    s.grad_in_x = 0.1;
-    s.grad_in_y = -0.0234375;  // a Shift-snapped point may lie outside the area
-    s.grad_out_x = 0.3;
-    s.grad_out_y = 1.0234375;
-    s.grad_mid_pos = 0.8125;
-    for (int i = 0; i < RECORDED_COUNT; ++i) s.recorded[i] = 0x010203u * static_cast<uint32_t>(i + 1);
-    std::memset(s.save_prefix, 'x', sizeof s.save_prefix);  // bytes after the terminator count too
-    std::memcpy(s.save_prefix, "D:\\pics\\shot_", 14);
+std::unique_ptr<AppState> unusual_state() {
+    auto s = fresh_state();
+    s->window_pos = {-300, 2000};
+    s->window_mode = MODE_RECORD_PANEL, s->text_format = FMT_POVRAY, s->hex_uppercase = 0, s->decimals = 2;
+    s->hold = 1, s->current_color = 0x123456, s->refresh_ms = 500, s->area_size = {300, 200}, s->mix_mode = 3;
+    s->grad_shape = SHAPE_HONEYCOMB, s->grad_repeat = REPEAT_MIRROR, s->grad_wave = WAVE_SAWTOOTH;
+    s->grad_out_at_mid = 1, s->grad_half_cycles = 20, s->grad_block_w = 4, s->grad_block_h = 3;
+    s->grad_in_x = 0.1, s->grad_out_x = 0.3, s->grad_mid_pos = 0.8125;
+    s->grad_in_y = -0.0234375, s->grad_out_y = 1.0234375;  // a Shift-snapped point may lie outside the area
+    for (int i = 0; i < RECORDED_COUNT; ++i) s->recorded[i] = 0x010203u * static_cast<uint32_t>(i + 1);
+    std::memset(s->save_prefix, 'x', sizeof s->save_prefix);  // bytes after the terminator count too
+    std::memcpy(s->save_prefix, "D:\\pics\\shot_", 14);
+    return s;
 }
 
-// The bytes the fix-ups rewrite on every start.
-bool rewritten_at_start(size_t offset) { return (offset >= 8 && offset < 16) || (offset >= 40 && offset < 44); }
-
-// The state's file image equals `want` wherever a start does not rewrite it; the
+// The state's file image equals `want` except where every start rewrites it (position, hold); the
 // first difference is reported.
 ::testing::AssertionResult same_persisted(const AppState& s, const Bytes& want) {
     const Bytes got = encoded(s);
     for (size_t i = 0; i < SETTINGS_SIZE; ++i)
-        if (!rewritten_at_start(i) && got[i] != want[i])
+        if (!(i >= 8 && i < 16) && !(i >= 40 && i < 44) && got[i] != want[i])
             return ::testing::AssertionFailure() << "byte " << i << ": " << int{got[i]} << " != " << int{want[i]};
     return ::testing::AssertionSuccess();
 }
 
 TEST(SettingsLayout, FieldsAtTheirOffsetsLittleEndian) {
-    const auto s = fresh_state();
-    set_unusual_values(*s);
+    const auto s = unusual_state();
     s->chip_mode = 1;
     const Bytes b = encoded(*s);
     ASSERT_EQ(0, std::memcmp(b.data(), "qv3.71; ", 8));
@@ -109,57 +94,30 @@ TEST(SettingsLayout, FieldsAtTheirOffsetsLittleEndian) {
         {50, 4, 200}, {54, 4, 3}, {58, 4, 7}, {62, 4, 1}, {66, 4, 3}, {70, 4, 1}, {74, 4, 20},
         {78, 4, 4}, {82, 4, 3}, {86, 8, bits(0.1)}, {94, 8, bits(-0.0234375)},
         {102, 8, bits(0.3)}, {110, 8, bits(1.0234375)}, {118, 8, bits(0.8125)},
-        {126, 4, 0x010203}, {154, 4, 0x010203 * 8},
-        {158, 4, 0x010203 * 9}, {198, 4, 0x010203 * 19}, {202, 4, 0x010203 * 20},
+        {126, 4, 0x010203}, {154, 4, 0x010203 * 8}, {158, 4, 0x010203 * 9}, {202, 4, 0x010203 * 20},
     };
     for (const auto& c : cases) EXPECT_EQ(get(b, c.offset, c.width), c.value) << "offset " << c.offset;
     EXPECT_EQ(0, std::memcmp(b.data() + 206, s->save_prefix, PATH_SIZE));
 }
 
-TEST(SettingsFile, NoFileLeavesDefaultsBesideThePointer) {
-    const Start start(nullptr, {200, 300});
-    const AppState& s = *start.s;
-    EXPECT_EQ(s.window_mode, MODE_RGB_PANEL);
-    EXPECT_EQ(s.window_pos.x, 212);
-    EXPECT_EQ(s.window_pos.y, 300);
-    EXPECT_EQ(s.text_format, FMT_C);
-    EXPECT_EQ(s.hex_uppercase, 1);
-    EXPECT_EQ(s.decimals, 1);
-    EXPECT_EQ(s.refresh_ms, 100);
-    EXPECT_EQ(s.in_color, 0x4080FFu);
-    EXPECT_EQ(s.out_color, 0xFF8040u);
-    EXPECT_EQ(s.window_sizes[MODE_CAPTURE].width, 67);
-    EXPECT_EQ(s.window_sizes[MODE_GRADATION].height, 82);
-    const auto defaults = fresh_state();
-    EXPECT_TRUE(same_persisted(s, encoded(*defaults)));
-}
-
-TEST(SettingsFile, SavedFileRestoresEveryFieldBitForBit) {
+TEST(SettingsFile, RoundTripBitForBitAndNoFileKeepsDefaults) {
     HeadlessPlatform p;
-    const auto before = fresh_state();
-    set_unusual_values(*before);
-    ASSERT_EQ(save_settings(*before, p), 1);
+    ASSERT_EQ(save_settings(*unusual_state(), p), 1);
     const Bytes file = p.files.at(PATH);
     ASSERT_EQ(file.size(), SETTINGS_SIZE);
-
     const Start start(&file, {10, 20});
     EXPECT_TRUE(same_persisted(*start.s, file));
     EXPECT_EQ(start.s->hold, 1);  // kept outside the area modes
-    EXPECT_EQ(start.s->window_pos.x, 22);
+    EXPECT_EQ(start.s->window_pos.x, 22);  // the saved position is never used
     // Derived values follow what was loaded.
     EXPECT_EQ(start.s->cur_r, 0x56);
-    EXPECT_EQ(start.s->cur_b, 0x12);
     EXPECT_EQ(start.s->window_sizes[MODE_CAPTURE].width, 303);
     EXPECT_EQ(start.s->window_sizes[MODE_GRADATION].height, 218);
+    EXPECT_TRUE(same_persisted(*Start(nullptr).s, defaults()));
 }
 
 TEST(SettingsFile, AnyMarkerDifferenceIgnoresTheWholeFile) {
-    const auto other = fresh_state();
-    set_unusual_values(*other);
-    const Bytes good = encoded(*other);
-    const auto defaults = fresh_state();
-    const Bytes want = encoded(*defaults);
-
+    const Bytes good = encoded(*unusual_state());
     const struct { const char* what; size_t size; size_t offset; char c; } cases[] = {
         {"version", SETTINGS_SIZE, 5, '0'}, {"first", SETTINGS_SIZE, 0, 'Q'},
         {"blank", SETTINGS_SIZE, 7, 0}, {"7 bytes", 7, 0, 'q'}, {"empty", 0, 0, 'q'},
@@ -167,77 +125,51 @@ TEST(SettingsFile, AnyMarkerDifferenceIgnoresTheWholeFile) {
     for (const auto& c : cases) {
         Bytes file(good.begin(), good.begin() + static_cast<long>(c.size));
         if (c.size > c.offset) file[c.offset] = static_cast<uint8_t>(c.c);
-        const Start start(&file);
-        EXPECT_TRUE(same_persisted(*start.s, want)) << c.what;
+        EXPECT_TRUE(same_persisted(*Start(&file).s, defaults())) << c.what;
     }
-    // The control: the unaltered file does load.
-    const Start start(&good);
-    EXPECT_EQ(start.s->palette[0], other->palette[0]);
+    EXPECT_TRUE(same_persisted(*Start(&good).s, good)) << "the unaltered file loads";
 }
 
 TEST(SettingsFile, ShortFileTakesItsBytesAndDefaultsForTheRest) {
-    const auto other = fresh_state();
-    set_unusual_values(*other);
-    const Bytes full = encoded(*other);
-    const auto defaults = fresh_state();
-    const Bytes base = encoded(*defaults);
-
+    const Bytes full = encoded(*unusual_state());
     // Cuts inside refresh_ms, area width, a double, the colour block and the prefix.
     for (const size_t size : {size_t{8}, size_t{17}, size_t{45}, size_t{47}, size_t{106}, size_t{160},
                               size_t{300}, SETTINGS_SIZE, SETTINGS_SIZE + 40}) {
         Bytes file(full);
         file.resize(size, 0xAB);  // bytes past the layout must be ignored
-        const Start start(&file);
-        Bytes want(base);
+        Bytes want(defaults());
         std::copy(full.begin(), full.begin() + static_cast<long>(std::min(size, SETTINGS_SIZE)), want.begin());
-        EXPECT_TRUE(same_persisted(*start.s, want)) << "cut at " << size;
+        EXPECT_TRUE(same_persisted(*Start(&file).s, want)) << "cut at " << size;
     }
     // A field cut in the middle: 500 is F4 01, the default 100 is 64 00.
-    Bytes cut(full.begin(), full.begin() + 45);
+    const Bytes cut(full.begin(), full.begin() + 45);
     EXPECT_EQ(Start(&cut).s->refresh_ms, 0x00F4);
 }
 
-TEST(SettingsFile, OverviewModesAreStoredAsTheirPanels) {
-    const struct { int32_t mode, stored; } cases[] = {
-        {MODE_RGB_OVERVIEW, MODE_RGB_PANEL}, {MODE_HLS_OVERVIEW, MODE_HLS_PANEL}, {MODE_ZOOM, MODE_ZOOM},
-        {MODE_GRADATION, MODE_GRADATION},
-    };
-    for (const auto& c : cases) {
-        HeadlessPlatform p;
-        const auto s = fresh_state();
-        s->window_mode = c.mode;
-        ASSERT_EQ(save_settings(*s, p), 1);
-        EXPECT_EQ(get(p.files.at(PATH), 16, 4), static_cast<uint32_t>(c.stored)) << c.mode;
-        EXPECT_EQ(Start(&p.files.at(PATH)).s->window_mode, c.stored) << c.mode;
-    }
-}
-
-TEST(SettingsFile, ChipModeNeverAndHoldOnlyOutsideAreaModesRestored) {
-    for (int32_t mode = MODE_MINIMUM; mode <= MODE_GRADATION; ++mode) {
+// Overviews are stored as their panels; chip mode is never restored, hold only outside the area
+// modes; the refresh rate stays as saved.
+TEST(SettingsFile, ModeChipAndHoldFixUps) {
+    for (int32_t mode = 0; mode < MODE_COUNT; ++mode) {
         HeadlessPlatform p;
         const auto s = fresh_state();
         s->window_mode = mode;
-        s->hold = 1;
-        s->chip_mode = 1;
-        s->refresh_ms = 50;  // chip mode's rate stays as saved
+        s->hold = 1, s->chip_mode = 1, s->refresh_ms = 50;
         ASSERT_EQ(save_settings(*s, p), 1);
+        const int32_t stored = mode == MODE_RGB_OVERVIEW ? MODE_RGB_PANEL : mode == MODE_HLS_OVERVIEW ? MODE_HLS_PANEL : mode;
+        EXPECT_EQ(get(p.files.at(PATH), 16, 4), static_cast<uint32_t>(stored)) << mode;
         const Start start(&p.files.at(PATH));
-        const bool area = mode == MODE_CAPTURE || mode == MODE_GRADATION;
-        EXPECT_EQ(start.s->hold, area ? 0 : 1) << "mode " << mode;
-        EXPECT_EQ(start.s->chip_mode, 0) << "mode " << mode;
-        EXPECT_EQ(start.s->refresh_ms, 50) << "mode " << mode;
-        EXPECT_EQ(start.s->window_mode, mode);
+        EXPECT_EQ(start.s->window_mode, stored) << mode;
+        EXPECT_EQ(start.s->hold, mode == MODE_CAPTURE || mode == MODE_GRADATION ? 0 : 1) << mode;
+        EXPECT_EQ(start.s->chip_mode, 0) << mode;
+        EXPECT_EQ(start.s->refresh_ms, 50) << mode;
     }
 }
 
 TEST(SettingsFile, StartPlaceUsesTheLoadedModesSize) {
-    const auto saved = fresh_state();
-    saved->window_mode = MODE_CAPTURE;
-    saved->area_size = {300, 200};  // window 303 x 219
-    saved->window_pos = {5, 5};     // never used
-    const Bytes file = encoded(*saved);
-    const struct { Point pointer; Point at; } cases[] = {
-        {{100, 100}, {112, 100}},
+    Bytes file(defaults());
+    put(file, 16, MODE_CAPTURE, 4);
+    put(file, 46, 300, 4), put(file, 50, 200, 4);  // window 303 x 219
+    const struct { Point pointer, at; } cases[] = {
         {{709, 549}, {721, 549}},  // 721 + 303 = 1024, 549 + 219 = 768: still fits
         {{710, 550}, {395, 331}},  // right edge 12 px left of the pointer, bottom at its height
     };
@@ -248,70 +180,36 @@ TEST(SettingsFile, StartPlaceUsesTheLoadedModesSize) {
     }
 }
 
-// A valid file with one field overwritten, and what the loaded value must become.
+// A default file with one field overwritten, and what that field of the loaded state must store.
 TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    using Get = double (*)(const AppState&);
-    const Get mode = [](const AppState& s) -> double { return s.window_mode; };
-    const Get area_w = [](const AppState& s) -> double { return s.area_size.width; };
-    const Get area_h = [](const AppState& s) -> double { return s.area_size.height; };
-    const Get block_w = [](const AppState& s) -> double { return s.grad_block_w; };
-    const Get block_h = [](const AppState& s) -> double { return s.grad_block_h; };
-    const Get cycles = [](const AppState& s) -> double { return s.grad_half_cycles; };
-    const Get in_x = [](const AppState& s) { return s.grad_in_x; };
-    const Get out_y = [](const AppState& s) { return s.grad_out_y; };
-    const Get mid = [](const AppState& s) { return s.grad_mid_pos; };
-    const struct { const char* what; size_t offset, width; uint64_t value; Get get; double expected; } cases[] = {
-        {"mode -1", 16, 4, 0xFFFFFFFF, mode, MODE_RGB_PANEL},
-        {"mode 11", 16, 4, 11, mode, MODE_RGB_PANEL},
-        {"mode huge", 16, 4, 0x7FFFFFFF, mode, MODE_RGB_PANEL},
-        {"mode 10", 16, 4, 10, mode, MODE_HLS_PANEL},
-        {"format 16", 20, 4, 16, [](const AppState& s) -> double { return s.text_format; }, FMT_C},
-        {"format -2", 20, 4, 0xFFFFFFFE, [](const AppState& s) -> double { return s.text_format; }, FMT_C},
-        {"decimals 3", 28, 4, 3, [](const AppState& s) -> double { return s.decimals; }, 1},
-        {"shape 8", 58, 4, 8, [](const AppState& s) -> double { return s.grad_shape; }, SHAPE_LINEAR},
-        {"repeat 3", 62, 4, 3, [](const AppState& s) -> double { return s.grad_repeat; }, REPEAT_INFINITE},
-        {"wave -1", 66, 4, 0xFFFFFFFF, [](const AppState& s) -> double { return s.grad_wave; }, WAVE_TRIANGLE},
-        {"cycles 0", 74, 4, 0, cycles, 1},
-        {"cycles -4", 74, 4, 0xFFFFFFFC, cycles, 1},
-        {"cycles 5 kept", 74, 4, 5, cycles, 5},
-        {"area width 0", 46, 4, 0, area_w, 1},
-        {"area width -7", 46, 4, 0xFFFFFFF9, area_w, 1},
-        {"area width 641", 46, 4, 641, area_w, 640},
-        {"area height 481", 50, 4, 481, area_h, 480},
-        {"block width 0", 78, 4, 0, block_w, 1},
-        {"block width -1", 78, 4, 0xFFFFFFFF, block_w, 1},
-        {"block width past area", 78, 4, 65, block_w, 64},
-        {"block height huge", 82, 4, 0x7FFFFFFF, block_h, 64},
-        {"in x NaN", 86, 8, bits(nan), in_x, 0.0},
-        {"in x -inf", 86, 8, bits(-inf), in_x, 0.0},
-        {"in x 1e300", 86, 8, bits(1e300), in_x, 0.0},
-        {"out y inf", 110, 8, bits(inf), out_y, 1.0},
-        {"mid NaN", 118, 8, bits(nan), mid, 0.5},
-        {"mid 1.5", 118, 8, bits(1.5), mid, 0.5},
-        {"hex 2", 24, 4, 2, [](const AppState& s) -> double { return s.hex_uppercase; }, 1},
-        {"hold 7", 32, 4, 7, [](const AppState& s) -> double { return s.hold; }, 1},
-        {"refresh 7 kept", 44, 2, 7, [](const AppState& s) -> double { return s.refresh_ms; }, 7},
-        {"mix 9 kept", 54, 4, 9, [](const AppState& s) -> double { return s.mix_mode; }, 9},
+    const struct { const char* what; size_t offset, width; uint64_t value, expected; } cases[] = {
+        {"mode -1", 16, 4, 0xFFFFFFFF, MODE_RGB_PANEL}, {"mode 11", 16, 4, 11, MODE_RGB_PANEL},
+        {"mode huge", 16, 4, 0x7FFFFFFF, MODE_RGB_PANEL}, {"mode 10", 16, 4, 10, MODE_HLS_PANEL},
+        {"format 16", 20, 4, 16, FMT_C}, {"format -2", 20, 4, 0xFFFFFFFE, FMT_C},
+        {"hex 2", 24, 4, 2, 1}, {"decimals 3", 28, 4, 3, 1}, {"hold 7", 32, 4, 7, 1},
+        {"refresh 7 kept", 44, 2, 7, 7}, {"mix 9 kept", 54, 4, 9, 9},
+        {"shape 8", 58, 4, 8, SHAPE_LINEAR}, {"repeat 3", 62, 4, 3, REPEAT_INFINITE},
+        {"wave -1", 66, 4, 0xFFFFFFFF, WAVE_TRIANGLE},
+        {"cycles 0", 74, 4, 0, 1}, {"cycles -4", 74, 4, 0xFFFFFFFC, 1}, {"cycles 5 kept", 74, 4, 5, 5},
+        {"area width 0", 46, 4, 0, 1}, {"area width -7", 46, 4, 0xFFFFFFF9, 1},
+        {"area width 641", 46, 4, 641, 640}, {"area height 481", 50, 4, 481, 480},
+        {"block width 0", 78, 4, 0, 1}, {"block width -1", 78, 4, 0xFFFFFFFF, 1},
+        {"block width past area", 78, 4, 65, 64}, {"block height huge", 82, 4, 0x7FFFFFFF, 64},
+        {"in x NaN", 86, 8, bits(nan), bits(0.0)}, {"in x -inf", 86, 8, bits(-inf), bits(0.0)},
+        {"in x 1e300", 86, 8, bits(1e300), bits(0.0)}, {"out y inf", 110, 8, bits(inf), bits(1.0)},
+        {"mid NaN", 118, 8, bits(nan), bits(0.5)}, {"mid 1.5", 118, 8, bits(1.5), bits(0.5)},
     };
-    const auto defaults = fresh_state();
     for (const auto& c : cases) {
-        Bytes file = encoded(*defaults);
+        Bytes file(defaults());
         put(file, c.offset, c.value, c.width);
-        const Start start(&file);
-        EXPECT_EQ(c.get(*start.s), c.expected) << c.what;
+        EXPECT_EQ(get(encoded(*Start(&file).s), c.offset, c.width), c.expected) << c.what;
     }
-}
-
-TEST(SettingsFile, BlocksAndWindowFollowAClampedArea) {
-    const auto saved = fresh_state();
-    Bytes file = encoded(*saved);
-    put(file, 46, 5000, 4);  // area 5000 x 3
-    put(file, 50, 3, 4);
-    put(file, 78, 900, 4);   // blocks wider and taller than the area
-    put(file, 82, 4, 4);
-    put(file, 16, MODE_CAPTURE, 4);
+    // Blocks follow a clamped area, and so does the window.
+    Bytes file(defaults());
+    put(file, 16, MODE_CAPTURE, 4), put(file, 46, 5000, 4), put(file, 50, 3, 4);
+    put(file, 78, 900, 4), put(file, 82, 4, 4);
     const Start start(&file);
     EXPECT_EQ(start.s->grad_block_w, 640);
     EXPECT_EQ(start.s->grad_block_h, 3);
@@ -320,40 +218,32 @@ TEST(SettingsFile, BlocksAndWindowFollowAClampedArea) {
 }
 
 TEST(SettingsFile, UnterminatedPrefixFallsBackToTheDefault) {
-    const auto saved = fresh_state();
-    Bytes file = encoded(*saved);
+    Bytes file(defaults());
     std::memset(file.data() + 206, 'A', PATH_SIZE);
     EXPECT_STREQ(Start(&file).s->save_prefix, "C:\\Tintora\\bmp_");
     file[SETTINGS_SIZE - 1] = 0;  // the last byte may be the terminator
     EXPECT_EQ(std::strlen(Start(&file).s->save_prefix), static_cast<size_t>(PATH_SIZE - 1));
 }
 
-TEST(SettingsSave, FailedSaveKeepsTheOldFileAndReturnsZero) {
+TEST(SettingsSave, FailedSaveKeepsTheOldFileOrNoneAndReturnsZero) {
     const Bytes old(SETTINGS_SIZE, 0x5A);
-    const struct { FileFault fault; size_t after; int result; } cases[] = {
-        {FileFault::cannot_create, 0, 0},
-        {FileFault::write_fails_partway, 100, 0},
-        {FileFault::disk_full, SETTINGS_SIZE - 1, 0},
-        {FileFault::disk_full, SETTINGS_SIZE, 1},  // the disk fills just after the file
+    const struct { bool had_file; FileFault fault; size_t after; int result; } cases[] = {
+        {true, FileFault::cannot_create, 0, 0},
+        {true, FileFault::write_fails_partway, 100, 0},
+        {true, FileFault::disk_full, SETTINGS_SIZE - 1, 0},
+        {true, FileFault::disk_full, SETTINGS_SIZE, 1},  // the disk fills just after the file
+        {false, FileFault::write_fails_partway, 8, 0},
     };
     for (const auto& c : cases) {
         HeadlessPlatform p;
-        p.files[PATH] = old;
+        if (c.had_file) p.files[PATH] = old;
         p.fault = c.fault;
         p.fail_after_bytes = c.after;
-        const auto s = fresh_state();
-        EXPECT_EQ(save_settings(*s, p), c.result) << static_cast<int>(c.fault) << "/" << c.after;
-        EXPECT_EQ(p.files.at(PATH), c.result ? encoded(*s) : old) << static_cast<int>(c.fault) << "/" << c.after;
+        EXPECT_EQ(save_settings(*fresh_state(), p), c.result) << static_cast<int>(c.fault) << "/" << c.after;
+        const Bytes* want = c.result ? &defaults() : c.had_file ? &old : nullptr;
+        ASSERT_EQ(p.files.count(PATH), want ? 1u : 0u) << static_cast<int>(c.fault);
+        EXPECT_TRUE(!want || p.files.at(PATH) == *want) << static_cast<int>(c.fault) << "/" << c.after;
     }
-}
-
-TEST(SettingsSave, FailedFirstSaveLeavesNoFile) {
-    HeadlessPlatform p;
-    p.fault = FileFault::write_fails_partway;
-    p.fail_after_bytes = 8;
-    const auto s = fresh_state();
-    EXPECT_EQ(save_settings(*s, p), 0);
-    EXPECT_EQ(p.files.count(PATH), 0u);
 }
 
 }  // namespace

@@ -1,15 +1,27 @@
 // A started program on the headless platform: the common ground of the window tests.
 #pragma once
+#include <array>
+
 #include "app/app.h"
 #include "platform/headless/headless_platform.h"
+#include "ui/window_events.h"
+
+// Comparable, printable views of the geometry records.
+inline std::array<int, 2> xy(Point q) { return {q.x, q.y}; }
+inline std::array<int, 2> wh(Size z) { return {z.width, z.height}; }
+inline std::array<int, 4> box(Rect r) { return {r.left, r.top, r.right, r.bottom}; }
+// Several values as one comparable list, all of the first one's type.
+template <class T, class... R>
+std::array<T, 1 + sizeof...(R)> seq(T first, R... rest) { return {first, static_cast<T>(rest)...}; }
 
 struct Started {
     HeadlessPlatform p;
     AppState s;
-    Started() {
+    explicit Started(int mode = MODE_RGB_PANEL) {
         initialize_app(s, p);
         s.window_pos = {100, 200};
         place_window(s, p);
+        if (mode != MODE_RGB_PANEL) set_mode(mode);
     }
     void set_mode(int mode) {
         s.window_mode = mode;
@@ -18,4 +30,10 @@ struct Started {
     }
     // The pointer at client (x, y) of the window.
     void point_at_client(int x, int y) { p.pointer = {p.window.left + x, p.window.top + y}; }
+    // A left press at client (x, y), the pointer there.
+    void press(int x = 5, int y = 6) {
+        point_at_client(x, y);
+        on_left_down(s, p, x, y);
+    }
+    int height() const { return p.window.bottom - p.window.top; }
 };
