@@ -15,31 +15,33 @@ namespace {
 
 constexpr int W = 640, H = 480;
 
-// A two-colour gradation with a gentle ripple, like the program's own gradations.
-std::vector<uint8_t> natural_picture() {
+// A W x H picture of red, green, blue bytes, pixel i coloured by colour(x, y, i).
+template <class Colour>
+std::vector<uint8_t> picture(Colour colour) {
     std::vector<uint8_t> px;
     px.reserve(3 * W * H);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            const int t = (x * 3 + y * 2) % 1024;
-            const int u = t < 512 ? t / 2 : (1023 - t) / 2;
-            px.push_back(static_cast<uint8_t>(64 + u * 191 / 255));
-            px.push_back(static_cast<uint8_t>(128 + u * 127 / 255 - (y % 7)));
-            px.push_back(static_cast<uint8_t>(255 - u * 191 / 255));
+            const uint32_t c = colour(x, y, static_cast<uint32_t>(y * W + x));
+            px.insert(px.end(), {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16)});
         }
     return px;
 }
 
+// A two-colour gradation with a gentle ripple, like the program's own gradations.
+const std::vector<uint8_t>& natural() {
+    static const std::vector<uint8_t> px = picture([](int x, int y, uint32_t) {
+        const int t = (x * 3 + y * 2) % 1024, u = t < 512 ? t / 2 : (1023 - t) / 2;
+        return uint32_t(64 + u * 191 / 255) | uint32_t(128 + u * 127 / 255 - y % 7) << 8 |
+               uint32_t(255 - u * 191 / 255) << 16;
+    });
+    return px;
+}
+
 // Every one of the 307,200 pixels a different colour, scattered over the cube.
-std::vector<uint8_t> adversarial_picture() {
-    std::vector<uint8_t> px;
-    px.reserve(3 * W * H);
-    for (uint32_t i = 0; i < W * H; ++i) {
-        const uint32_t c = (i * 2654435761u) & 0xFFFFFF;  // odd multiplier: a bijection mod 2^24
-        px.push_back(static_cast<uint8_t>(c));
-        px.push_back(static_cast<uint8_t>(c >> 8));
-        px.push_back(static_cast<uint8_t>(c >> 16));
-    }
+const std::vector<uint8_t>& adversarial() {
+    // odd multiplier: a bijection mod 2^24
+    static const std::vector<uint8_t> px = picture([](int, int, uint32_t i) { return i * 2654435761u; });
     return px;
 }
 
@@ -55,8 +57,8 @@ std::vector<uint8_t> reduce(const std::vector<uint8_t>& px) {
 }
 
 template <class Quantizer>
-void bm_reduce(benchmark::State& state, const std::vector<uint8_t>& (*picture)()) {
-    const std::vector<uint8_t>& px = picture();
+void bm_reduce(benchmark::State& state, const std::vector<uint8_t>& (*source)()) {
+    const std::vector<uint8_t>& px = source();
     const std::vector<uint8_t> expected = reduce<ReferenceQuantizer>(px);
     for (auto _ : state) {
         std::vector<uint8_t> file = reduce<Quantizer>(px);
@@ -66,15 +68,6 @@ void bm_reduce(benchmark::State& state, const std::vector<uint8_t>& (*picture)()
             break;
         }
     }
-}
-
-const std::vector<uint8_t>& natural() {
-    static const std::vector<uint8_t> px = natural_picture();
-    return px;
-}
-const std::vector<uint8_t>& adversarial() {
-    static const std::vector<uint8_t> px = adversarial_picture();
-    return px;
 }
 
 void natural_ours(benchmark::State& s) { bm_reduce<ColorQuantizer>(s, natural); }

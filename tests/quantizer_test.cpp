@@ -11,34 +11,39 @@
 
 namespace {
 
-struct Rgb { uint8_t r, g, b; };
+using Pixels = std::vector<uint8_t>;  // red, green, blue per pixel
 
-std::vector<uint8_t> make_pixels(int w, int h, const std::function<Rgb(int, int)>& colour) {
-    std::vector<uint8_t> px;
+Pixels make_pixels(int w, int h, const std::function<uint32_t(int, int)>& colour) {
+    Pixels px;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const Rgb c = colour(x, y);
-            px.insert(px.end(), {c.r, c.g, c.b});
+            const uint32_t c = colour(x, y);  // 0xRRGGBB
+            px.insert(px.end(), {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)});
         }
     return px;
 }
 
 // Colour number i spread over all three channels, so every i < 2^24 is distinct.
-Rgb numbered(uint32_t i) {
-    return {static_cast<uint8_t>(i * 7), static_cast<uint8_t>((i >> 8) * 13 + i), static_cast<uint8_t>(i >> 16)};
+uint32_t numbered(uint32_t i) { return (i * 7 & 255) << 16 | (((i >> 8) * 13 + i) & 255) << 8 | i >> 16; }
+
+// Palette colour k as 0xRRGGBB.
+uint32_t entry(const std::vector<uint8_t>& bgr, int k) {
+    return uint32_t{bgr[3 * k + 2]} << 16 | bgr[3 * k + 1] << 8 | bgr[3 * k];
 }
 
-std::vector<Rgb> palette_of(const ColorQuantizer& q) {
-    std::vector<Rgb> out;
-    for (int k = 0; k < q.palette_size; ++k)
-        out.push_back({q.palette_colors[3 * k + 2], q.palette_colors[3 * k + 1], q.palette_colors[3 * k]});
+template <class Quantizer>
+uint8_t map_one(const std::vector<uint32_t>& palette, uint32_t pixel) {
+    Quantizer q;
+    for (uint32_t c : palette) q.palette_colors.insert(q.palette_colors.end(), {uint8_t(c), uint8_t(c >> 8), uint8_t(c >> 16)});
+    q.palette_size = static_cast<int>(palette.size());
+    const Pixels px = make_pixels(1, 1, [&](int, int) { return pixel; });
+    uint8_t out = 99;
+    q.map_dithered(px.data(), &out, 1, 1);
     return out;
 }
 
-bool same(const Rgb& a, const Rgb& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
-
 // Palette, indices and the 8-bit file image must all be the literal version's bytes.
-void expect_same_as_reference(const std::vector<uint8_t>& px, int w, int h, int max_colours) {
+void expect_same_as_reference(const Pixels& px, int w, int h, int max_colours) {
     ColorQuantizer fast;
     ReferenceQuantizer slow;
     ASSERT_EQ(fast.quantize(px.data(), w, h, max_colours), slow.quantize(px.data(), w, h, max_colours));
@@ -54,142 +59,75 @@ void expect_same_as_reference(const std::vector<uint8_t>& px, int w, int h, int 
     EXPECT_EQ(fast_file, slow_file);
 }
 
+// Up to 256 colours come back exactly (one colour: every index 0), in bucket order;
+// more give 256 entries; and every result is the literal version's, byte for byte.
 TEST(ColorQuantizer, MatchesLiteralVersionOnVariedPictures) {
     std::mt19937 rng(7);
-    const struct {
-        const char* name;
-        int w, h;
-        std::function<Rgb(int, int)> colour;
-        int expected_distinct;
-    } cases[] = {
-        {"one colour", 13, 9, [](int, int) { return Rgb{12, 200, 7}; }, 1},
-        {"exactly 256", 32, 8, [](int x, int y) { return numbered(y * 32 + x); }, 256},
+    const struct { const char* name; int w, h; std::function<uint32_t(int, int)> colour; int distinct; } cases[] = {
+        {"one colour", 67, 3, [](int, int) { return 0x0CC807u; }, 1},  // every index 0
+        {"exactly 256", 32, 8, [](int x, int y) { return numbered(255 - (y * 32 + x)); }, 256},
         {"257", 257, 1, [](int x, int) { return numbered(x); }, 257},
         {"257 repeated, odd width", 67, 31, [](int x, int y) { return numbered((y * 67 + x) % 257); }, 257},
         {"every pixel distinct", 160, 120, [](int x, int y) { return numbered(y * 160 + x); }, 19200},
-        {"smooth", 123, 77,
-         [](int x, int y) { return Rgb{uint8_t(x * 2), uint8_t(y * 3), uint8_t((x + y) & 255)}; }, -1},
-        {"noise", 67, 45,
-         [&](int, int) { return Rgb{uint8_t(rng()), uint8_t(rng()), uint8_t(rng())}; }, -1},
-        {"few grey levels, many pixels", 200, 50,
-         [](int x, int y) { const uint8_t v = uint8_t((x * y) % 300 > 255 ? 0 : (x * y) % 300); return Rgb{v, v, v}; }, -1},
+        {"smooth", 123, 77, [](int x, int y) { return uint32_t(x * 2 << 16 | (y * 3) << 8 | ((x + y) & 255)); }, 0},
+        {"noise", 67, 45, [&](int, int) { return uint32_t(rng() & 0xFFFFFF); }, 0},
+        {"few grey levels", 200, 50, [](int x, int y) { return (x * y) % 300 > 255 ? 0u : (x * y) % 300 * 0x010101u; }, 0},
         {"one column", 1, 300, [](int, int y) { return numbered(y * 31); }, 300},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::vector<uint8_t> px = make_pixels(c.w, c.h, c.colour);
+        const Pixels px = make_pixels(c.w, c.h, c.colour);
         ColorQuantizer q;
-        q.quantize(px.data(), c.w, c.h, 256);
-        if (c.expected_distinct > 0) {
-            EXPECT_EQ(q.distinct_count, c.expected_distinct);
-        }
-        EXPECT_EQ(q.palette_size, std::min(q.distinct_count, 256));
+        const int size = q.quantize(px.data(), c.w, c.h, 256);
+        EXPECT_EQ(size, std::min(q.distinct_count, 256));
+        EXPECT_TRUE(c.distinct == 0 || q.distinct_count == c.distinct) << q.distinct_count;
+        const std::vector<uint8_t>& pal = q.palette_colors;
+        const auto bucket = [&](int k) { return (pal[3 * k] + pal[3 * k + 1] + pal[3 * k + 2]) % 256; };
+        for (int k = 1; k < q.palette_size && q.distinct_count <= 256; ++k) ASSERT_LE(bucket(k - 1), bucket(k));
+        std::vector<uint8_t> idx(px.size() / 3);
+        q.map_dithered(px.data(), idx.data(), c.w, c.h);
+        for (int i = 0; i < c.w * c.h && q.distinct_count <= 256; ++i)
+            ASSERT_EQ(entry(pal, idx[i]), px[3 * i] << 16 | px[3 * i + 1] << 8 | px[3 * i + 2]) << i;
         for (int max_colours : {256, 16, 2}) expect_same_as_reference(px, c.w, c.h, max_colours);
     }
 }
 
-TEST(ColorQuantizer, FewColoursAreReproducedInBucketOrder) {
-    // 256 distinct colours: the palette runs by (r + g + b) mod 256, then first appearance.
-    const int w = 16, h = 16;
-    const std::vector<uint8_t> px = make_pixels(w, h, [](int x, int y) { return numbered(255 - (y * w + x)); });
-    ColorQuantizer q;
-    ASSERT_EQ(q.quantize(px.data(), w, h, 256), 256);
-    const std::vector<Rgb> pal = palette_of(q);
-    for (int k = 1; k < 256; ++k) {
-        const int prev = (pal[k - 1].r + pal[k - 1].g + pal[k - 1].b) % 256;
-        const int cur = (pal[k].r + pal[k].g + pal[k].b) % 256;
-        ASSERT_LE(prev, cur) << k;
-    }
-    std::vector<uint8_t> idx(w * h);
-    q.map_dithered(px.data(), idx.data(), w, h);
-    for (int i = 0; i < w * h; ++i)
-        EXPECT_TRUE(same(pal[idx[i]], {px[3 * i], px[3 * i + 1], px[3 * i + 2]})) << i;
-
-    // Within one bucket the first colour met comes first: (3,0,0) before (0,0,3).
-    const std::vector<uint8_t> two = {9, 9, 9, 0, 0, 3, 3, 0, 0, 0, 0, 3};
-    ASSERT_EQ(q.quantize(two.data(), 4, 1, 256), 3);
-    const std::vector<Rgb> order = palette_of(q);
-    EXPECT_TRUE(same(order[0], {0, 0, 3}));
-    EXPECT_TRUE(same(order[1], {3, 0, 0}));
-    EXPECT_TRUE(same(order[2], {9, 9, 9}));
-}
-
-TEST(ColorQuantizer, OneColourGivesOnePaletteEntryAndIndexZero) {
-    const std::vector<uint8_t> px = make_pixels(67, 3, [](int, int) { return Rgb{1, 2, 3}; });
-    ColorQuantizer q;
-    ASSERT_EQ(q.quantize(px.data(), 67, 3, 256), 1);
-    std::vector<uint8_t> idx(67 * 3, 99);
-    q.map_dithered(px.data(), idx.data(), 67, 3);
-    EXPECT_EQ(idx, std::vector<uint8_t>(67 * 3, 0));
-}
-
-TEST(ColorQuantizer, MedianCutSplitsByPixelsAndTakesWeightedMeans) {
-    struct Run { Rgb c; int n; };
-    const struct {
-        const char* name;
-        std::vector<Run> runs;
-        std::vector<Rgb> palette;
-    } cases[] = {
+// Hand-worked palettes: each entry the pixel-weighted mean of its box, rounded down.
+TEST(ColorQuantizer, MedianCutByPixelsAndBucketOrder) {
+    const struct { const char* name; std::vector<uint32_t> pixels; int max; std::vector<uint32_t> palette; } cases[] = {
         // 9 pixels, half 4: the five blacks alone reach it; (3*10 + 200) / 4 = 57.5 -> 57.
-        {"weighted mean rounds down", {{{0, 0, 0}, 5}, {{10, 0, 0}, 3}, {{200, 0, 0}, 1}}, {{0, 0, 0}, {57, 0, 0}}},
+        {"weighted mean rounds down", {0, 0, 0, 0, 0, 0x0A0000, 0x0A0000, 0x0A0000, 0xC80000}, 2, {0, 0x390000}},
         // The walk would take both items: the last goes back so no box is left empty.
-        {"last item given back", {{{0, 0, 0}, 1}, {{100, 0, 0}, 10}}, {{0, 0, 0}, {100, 0, 0}}},
-        // Green and blue both span 90: green, the lower channel, decides the order
-        // black, blue, green, so the first part is black and blue.
-        {"widest channel, ties to lower", {{{0, 0, 0}, 1}, {{0, 0, 90}, 1}, {{0, 90, 0}, 2}},
-         {{0, 0, 45}, {0, 90, 0}}},
+        {"last item given back", {0, 0x640000, 0x640000, 0x640000}, 2, {0, 0x640000}},
+        // Green and blue both span 90: green, the lower channel, orders black, blue, green.
+        {"widest channel, ties to lower", {0, 0x00005A, 0x005A00, 0x005A00}, 2, {0x00002D, 0x005A00}},
+        // Few colours: bucket (r + g + b) mod 256, then first appearance in the bucket.
+        {"bucket order", {0x090909, 0x000003, 0x030000, 0x000003}, 256, {0x000003, 0x030000, 0x090909}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<uint8_t> px;
-        for (const Run& r : c.runs)
-            for (int i = 0; i < r.n; ++i) px.insert(px.end(), {r.c.r, r.c.g, r.c.b});
-        const int n = static_cast<int>(px.size() / 3);
+        const int n = static_cast<int>(c.pixels.size());
+        const Pixels px = make_pixels(n, 1, [&](int x, int) { return c.pixels[x]; });
         ColorQuantizer q;
-        ASSERT_EQ(q.quantize(px.data(), n, 1, 2), 2);
-        const std::vector<Rgb> pal = palette_of(q);
-        for (size_t k = 0; k < c.palette.size(); ++k)
-            EXPECT_TRUE(same(pal[k], c.palette[k])) << k << ": " << int(pal[k].r) << "," << int(pal[k].g) << ","
-                                                    << int(pal[k].b);
-        expect_same_as_reference(px, n, 1, 2);
+        ASSERT_EQ(q.quantize(px.data(), n, 1, c.max), static_cast<int>(c.palette.size()));
+        for (int k = 0; k < q.palette_size; ++k) EXPECT_EQ(entry(q.palette_colors, k), c.palette[k]) << k;
+        expect_same_as_reference(px, n, 1, c.max);
     }
 }
 
-void set_palette(ColorQuantizer& q, const std::vector<Rgb>& colours) {
-    q.palette_size = static_cast<int>(colours.size());
-    q.palette_colors.clear();
-    for (const Rgb& c : colours) q.palette_colors.insert(q.palette_colors.end(), {c.b, c.g, c.r});
-}
-
+// Nearest by |dr| + |dg| + |db|; of equal distances the earlier entry wins.
 TEST(ColorQuantizer, NearestColourTakesTheEarlierOfEqualDistances) {
-    const struct {
-        std::vector<Rgb> palette;
-        Rgb pixel;
-        uint8_t index;
-    } cases[] = {
-        {{{10, 0, 0}, {0, 10, 0}}, {5, 5, 0}, 0},
-        {{{0, 10, 0}, {10, 0, 0}}, {5, 5, 0}, 0},
-        {{{200, 200, 200}, {10, 0, 0}, {0, 10, 0}}, {5, 5, 0}, 1},
-        {{{0, 0, 0}, {40, 40, 40}, {60, 0, 0}}, {30, 0, 0}, 0},    // 30 vs 90 vs 30
-        {{{255, 255, 255}, {0, 0, 0}}, {128, 128, 128}, 0},         // 381 vs 384
-        {{{0, 0, 0}, {9, 9, 9}, {9, 9, 9}}, {9, 9, 9}, 1},          // exact match, first copy
+    const struct { std::vector<uint32_t> palette; uint32_t pixel; uint8_t index; } cases[] = {
+        {{0x0A0000, 0x000A00}, 0x050500, 0},
+        {{0x000A00, 0x0A0000}, 0x050500, 0},
+        {{0xC8C8C8, 0x0A0000, 0x000A00}, 0x050500, 1},
+        {{0x000000, 0x282828, 0x3C0000}, 0x1E0000, 0},  // 30 vs 90 vs 30
+        {{0xFFFFFF, 0x000000}, 0x808080, 0},            // 381 vs 384
+        {{0x000000, 0x090909, 0x090909}, 0x090909, 1},  // exact match, first copy
     };
     for (const auto& c : cases) {
-        const std::vector<uint8_t> px = {c.pixel.r, c.pixel.g, c.pixel.b};
-        for (int as_reference = 0; as_reference < 2; ++as_reference) {
-            uint8_t out = 99;
-            if (as_reference) {
-                ReferenceQuantizer r;
-                r.palette_size = static_cast<int>(c.palette.size());
-                for (const Rgb& p : c.palette) r.palette_colors.insert(r.palette_colors.end(), {p.b, p.g, p.r});
-                r.map_dithered(px.data(), &out, 1, 1);
-            } else {
-                ColorQuantizer q;
-                set_palette(q, c.palette);
-                q.map_dithered(px.data(), &out, 1, 1);
-            }
-            EXPECT_EQ(out, c.index) << "reference " << as_reference;
-        }
+        EXPECT_EQ(map_one<ColorQuantizer>(c.palette, c.pixel), c.index) << std::hex << c.pixel;
+        EXPECT_EQ(map_one<ReferenceQuantizer>(c.palette, c.pixel), c.index) << "literal " << std::hex << c.pixel;
     }
 }
 
@@ -198,8 +136,9 @@ TEST(ColorQuantizer, DitheringSpreadsTheErrorWithFloydSteinbergWeights) {
     // 43.75 right, 31.25 below, 6.25 below right); 143.75 -> white; 110.39 -> black;
     // 19.78 -> black.
     ColorQuantizer q;
-    set_palette(q, {{0, 0, 0}, {255, 255, 255}});
-    const std::vector<uint8_t> px(2 * 2 * 3, 100);
+    q.palette_colors = {0, 0, 0, 255, 255, 255};
+    q.palette_size = 2;
+    const Pixels px(2 * 2 * 3, 100);
     std::vector<uint8_t> idx(4, 99);
     q.map_dithered(px.data(), idx.data(), 2, 2);
     EXPECT_EQ(idx, (std::vector<uint8_t>{0, 1, 0, 0}));
@@ -207,7 +146,7 @@ TEST(ColorQuantizer, DitheringSpreadsTheErrorWithFloydSteinbergWeights) {
 
 TEST(ColorQuantizer, EmptyAndBadInputsAreHarmless) {
     ColorQuantizer q;
-    const std::vector<uint8_t> px = {1, 2, 3};
+    const Pixels px = {1, 2, 3};
     EXPECT_EQ(q.quantize(px.data(), 0, 5, 256), 0);
     EXPECT_EQ(q.quantize(px.data(), 1, -1, 256), 0);
     EXPECT_EQ(q.palette_size, 0);
@@ -226,7 +165,7 @@ TEST(ColorQuantizer, RandomPicturesMatchLiteralVersion) {
     for (int round = 0; round < 60; ++round) {
         const int w = 1 + static_cast<int>(rng() % 70), h = 1 + static_cast<int>(rng() % 40);
         const uint32_t levels = 1 + rng() % 256;  // few levels give many repeated colours
-        std::vector<uint8_t> px(3 * static_cast<size_t>(w) * h);
+        Pixels px(3 * static_cast<size_t>(w) * h);
         for (uint8_t& v : px) v = static_cast<uint8_t>(rng() % levels * (256 / levels));
         const int max_colours = 1 + static_cast<int>(rng() % 256);
         SCOPED_TRACE(::testing::Message() << "round " << round << " " << w << "x" << h << " max " << max_colours);

@@ -3,9 +3,6 @@
 
 #include "app/state.h"
 
-// How the literal renderer sets one pixel: called once for every area pixel.
-using ReferencePixelSetter = void (*)(Image& img, int x, int y, ColorRef c);
-
-// Renders s's gradation into img the slow, literal way; cells and flat fills go through
-// fill_box. Valid settings only.
-void render_gradation_reference(const AppState& s, Image& img, ReferencePixelSetter set);
+// Renders s's gradation into img the slow, literal way: one set_pixel call per pixel,
+// fill_box for cells and flat fills. Valid settings only.
+void render_gradation_reference(const AppState& s, Image& img);
