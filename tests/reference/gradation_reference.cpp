@@ -23,7 +23,7 @@ static double ref_profile(const AppState& s, double x) {
 static double larger(double p, double q) { return p > q ? p : q; }
 static double smaller(double p, double q) { return p < q ? p : q; }
 
-void render_gradation_reference(const AppState& s, Image& img) {
+void render_gradation_reference(const AppState& s, Image& img, PixelSetter put) {
     const int W = s.area_size.width, H = s.area_size.height, N = s.grad_half_cycles;
     const double ix = s.grad_in_x, iy = s.grad_in_y, ox = s.grad_out_x, oy = s.grad_out_y;
     const int dx = static_cast<int>((ox - ix) * W);
@@ -144,7 +144,7 @@ void render_gradation_reference(const AppState& s, Image& img) {
             const int B = static_cast<int>((B1 - B0) * tw + B0);
             const ColorRef colour = make_color(R, G, B);
             if (pixelwise)
-                set_pixel(img, 1 + c, 17 + r, colour);
+                put(img, 1 + c, 17 + r, colour);
             else
                 fill_box(img, 1 + c, 17 + r, bw, bh, colour);
         }

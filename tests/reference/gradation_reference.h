@@ -3,6 +3,9 @@
 
 #include "app/state.h"
 
-// Renders s's gradation into img the slow, literal way: one set_pixel call per pixel,
+// One pixel written through an indirect call, as a per-pixel platform call would be.
+using PixelSetter = void (*)(Image&, int, int, ColorRef);
+
+// Renders s's gradation into img the slow, literal way: one setter call per pixel,
 // fill_box for cells and flat fills. Valid settings only.
-void render_gradation_reference(const AppState& s, Image& img);
+void render_gradation_reference(const AppState& s, Image& img, PixelSetter put = set_pixel);
