@@ -8,6 +8,7 @@ static uint32_t time_to_frame(uint32_t elapsed, uint32_t refresh_ms) {
 
 FrameStep frame_step(uint32_t& last_frame, uint32_t now, uint32_t refresh_ms, bool dragging,
                      bool message_handled) {
+    if (refresh_ms < MIN_REFRESH_MS) refresh_ms = MIN_REFRESH_MS;
     if (message_handled) {
         last_frame = now;
         return {false, dragging ? WAIT_FOREVER : time_to_frame(0, refresh_ms)};
