@@ -181,6 +181,9 @@ void sanitize_settings(AppState& s) {
     default_unless_fraction(s.grad_out_y, 1.0);
     if (!(s.grad_mid_pos >= 0.0 && s.grad_mid_pos <= 1.0)) s.grad_mid_pos = 0.5;
 
+    // Colours are 0x00BBGGRR: a stray top byte would widen every hex text of them.
+    s.current_color &= 0xFFFFFFu;
+    for (ColorRef& c : s.recorded) c &= 0xFFFFFFu;
     // An unterminated prefix would run every later string use off the field.
     if (std::memchr(s.save_prefix, 0, sizeof s.save_prefix) == nullptr) set_default_save_prefix(s);
 }
