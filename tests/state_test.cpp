@@ -2,18 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <memory>
 #include <string>
 
 #include "ui_fixture.h"
 
 namespace {
-
-std::unique_ptr<AppState> fresh_state(const char* dir = "C:\\Tintora\\") {
-    auto s = std::make_unique<AppState>();
-    initialize_state(*s, dir, 1024, 768, 0xC0C0C0);
-    return s;
-}
 
 // Only values other than zero: the record starts zeroed, so a zero would prove nothing.
 TEST(StateDefaults, StartValuesRecordedColoursPrefixAndTables) {
