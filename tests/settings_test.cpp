@@ -3,24 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
-#include <memory>
 #include <vector>
 
 #include "app/settings.h"
-#include "platform/headless/headless_platform.h"
+#include "ui_fixture.h"
 
 namespace {
 
 const char* const PATH = "C:\\Tintora\\qv.ini";
 using Bytes = std::vector<uint8_t>;
 
-std::unique_ptr<AppState> fresh_state() {
-    auto s = std::make_unique<AppState>();
-    initialize_state(*s, "C:\\Tintora\\", 1024, 768, 0xC0C0C0);
-    return s;
-}
 Bytes encoded(const AppState& s) {
     Bytes out(SETTINGS_SIZE);
     encode_settings(s, out.data());
@@ -40,30 +35,24 @@ uint64_t get(const Bytes& b, size_t offset, size_t width) {
     for (size_t i = 0; i < width; ++i) v |= static_cast<uint64_t>(b[offset + i]) << (8 * i);
     return v;
 }
-uint64_t bits(double d) {
-    uint64_t u;
-    std::memcpy(&u, &d, 8);
-    return u;
-}
+uint64_t bits(double d) { return std::bit_cast<uint64_t>(d); }
 
 // A fresh start that finds `file` (or none) beside the program, pointer at `pointer`.
-struct Start {
+std::unique_ptr<AppState> start(const Bytes* file, Point pointer = {100, 100}) {
     HeadlessPlatform p{1024, 768};
-    std::unique_ptr<AppState> s = fresh_state();
-    explicit Start(const Bytes* file, Point pointer = {100, 100}) {
-        if (file) p.files[PATH] = *file;
-        p.pointer = pointer;
-        load_settings(*s, p);
-    }
-};
+    if (file) p.files[PATH] = *file;
+    p.pointer = pointer;
+    auto s = fresh_state();
+    load_settings(*s, p);
+    return s;
+}
 
 // Every persisted field away from its default, each still valid.
 std::unique_ptr<AppState> unusual_state() {
     auto s = fresh_state();
-    s->window_pos = {-300, 2000};
-    s->window_mode = MODE_RECORD_PANEL, s->text_format = FMT_POVRAY, s->hex_uppercase = 0, s->decimals = 2;
-    s->hold = 1, s->current_color = 0x123456, s->refresh_ms = 500, s->area_size = {300, 200}, s->mix_mode = 3;
-    s->grad_shape = SHAPE_HONEYCOMB, s->grad_repeat = REPEAT_MIRROR, s->grad_wave = WAVE_SAWTOOTH;
+    s->window_pos = {-300, 2000}, s->window_mode = MODE_RECORD_PANEL, s->text_format = FMT_POVRAY, s->hex_uppercase = 0;
+    s->decimals = 2, s->hold = 1, s->current_color = 0x123456, s->refresh_ms = 500, s->area_size = {300, 200};
+    s->mix_mode = 3, s->grad_shape = SHAPE_HONEYCOMB, s->grad_repeat = REPEAT_MIRROR, s->grad_wave = WAVE_SAWTOOTH;
     s->grad_out_at_mid = 1, s->grad_half_cycles = 20, s->grad_block_w = 4, s->grad_block_h = 3;
     s->grad_in_x = 0.1, s->grad_out_x = 0.3, s->grad_mid_pos = 0.8125;
     s->grad_in_y = -0.0234375, s->grad_out_y = 1.0234375;  // a Shift-snapped point may lie outside the area
@@ -89,13 +78,11 @@ TEST(SettingsLayout, FieldsAtTheirOffsetsLittleEndian) {
     const Bytes b = encoded(*s);
     ASSERT_EQ(0, std::memcmp(b.data(), "qv3.71; ", 8));
     const struct { size_t offset, width; uint64_t value; } cases[] = {
-        {8, 4, static_cast<uint32_t>(-300)}, {12, 4, 2000}, {16, 4, 5}, {20, 4, 14}, {24, 4, 0},
-        {28, 4, 2}, {32, 4, 1}, {36, 4, 0x123456}, {40, 4, 1}, {44, 2, 500}, {46, 4, 300},
-        {50, 4, 200}, {54, 4, 3}, {58, 4, 7}, {62, 4, 1}, {66, 4, 3}, {70, 4, 1}, {74, 4, 20},
-        {78, 4, 4}, {82, 4, 3}, {86, 8, bits(0.1)}, {94, 8, bits(-0.0234375)},
-        {102, 8, bits(0.3)}, {110, 8, bits(1.0234375)}, {118, 8, bits(0.8125)},
-        {126, 4, 0x010203}, {154, 4, 0x010203 * 8}, {158, 4, 0x010203 * 9}, {202, 4, 0x010203 * 20},
-    };
+        {8, 4, static_cast<uint32_t>(-300)}, {12, 4, 2000}, {16, 4, 5}, {20, 4, 14}, {24, 4, 0}, {28, 4, 2}, {32, 4, 1},
+        {36, 4, 0x123456}, {40, 4, 1}, {44, 2, 500}, {46, 4, 300}, {50, 4, 200}, {54, 4, 3}, {58, 4, 7}, {62, 4, 1},
+        {66, 4, 3}, {70, 4, 1}, {74, 4, 20}, {78, 4, 4}, {82, 4, 3}, {86, 8, bits(0.1)}, {94, 8, bits(-0.0234375)},
+        {102, 8, bits(0.3)}, {110, 8, bits(1.0234375)}, {118, 8, bits(0.8125)}, {126, 4, 0x010203},
+        {158, 4, 0x010203 * 9}, {202, 4, 0x010203 * 20}};
     for (const auto& c : cases) EXPECT_EQ(get(b, c.offset, c.width), c.value) << "offset " << c.offset;
     EXPECT_EQ(0, std::memcmp(b.data() + 206, s->save_prefix, PATH_SIZE));
 }
@@ -105,45 +92,35 @@ TEST(SettingsFile, RoundTripBitForBitAndNoFileKeepsDefaults) {
     ASSERT_EQ(save_settings(*unusual_state(), p), 1);
     const Bytes file = p.files.at(PATH);
     ASSERT_EQ(file.size(), SETTINGS_SIZE);
-    const Start start(&file, {10, 20});
-    EXPECT_TRUE(same_persisted(*start.s, file));
-    EXPECT_EQ(start.s->hold, 1);  // kept outside the area modes
-    EXPECT_EQ(start.s->window_pos.x, 22);  // the saved position is never used
-    // Derived values follow what was loaded.
-    EXPECT_EQ(start.s->cur_r, 0x56);
-    EXPECT_EQ(start.s->window_sizes[MODE_CAPTURE].width, 303);
-    EXPECT_EQ(start.s->window_sizes[MODE_GRADATION].height, 218);
-    EXPECT_TRUE(same_persisted(*Start(nullptr).s, defaults()));
+    const auto s = start(&file, {10, 20});
+    EXPECT_TRUE(same_persisted(*s, file));
+    // Hold kept outside the area modes, the saved position never used, derived values follow the file.
+    EXPECT_EQ(seq(s->hold, s->window_pos.x, s->cur_r, s->window_sizes[MODE_CAPTURE].width,
+                  s->window_sizes[MODE_GRADATION].height), seq(1, 22, 0x56, 303, 218));
+    EXPECT_TRUE(same_persisted(*start(nullptr), defaults()));
 }
 
-TEST(SettingsFile, AnyMarkerDifferenceIgnoresTheWholeFile) {
+TEST(SettingsFile, AnyMarkerDifferenceOrAShorterFileIsIgnored) {
     const Bytes good = encoded(*unusual_state());
-    const struct { const char* what; size_t size; size_t offset; char c; } cases[] = {
-        {"version", SETTINGS_SIZE, 5, '0'}, {"first", SETTINGS_SIZE, 0, 'Q'},
-        {"blank", SETTINGS_SIZE, 7, 0}, {"7 bytes", 7, 0, 'q'}, {"empty", 0, 0, 'q'},
-    };
-    for (const auto& c : cases) {
-        Bytes file(good.begin(), good.begin() + static_cast<long>(c.size));
-        if (c.size > c.offset) file[c.offset] = static_cast<uint8_t>(c.c);
-        EXPECT_TRUE(same_persisted(*Start(&file).s, defaults())) << c.what;
-    }
-    EXPECT_TRUE(same_persisted(*Start(&good).s, good)) << "the unaltered file loads";
+    Bytes file(good);
+    file[7] = 0;  // the marker's last character
+    EXPECT_TRUE(same_persisted(*start(&file), defaults()));
+    file.assign(good.begin(), good.begin() + 7);  // the marker but one byte
+    EXPECT_TRUE(same_persisted(*start(&file), defaults()));
 }
 
 TEST(SettingsFile, ShortFileTakesItsBytesAndDefaultsForTheRest) {
     const Bytes full = encoded(*unusual_state());
-    // Cuts inside refresh_ms, area width, a double, the colour block and the prefix.
-    for (const size_t size : {size_t{8}, size_t{17}, size_t{45}, size_t{47}, size_t{106}, size_t{160},
-                              size_t{300}, SETTINGS_SIZE, SETTINGS_SIZE + 40}) {
-        Bytes file(full);
+    // The bare marker; cuts inside refresh_ms, a double and the prefix; a longer file.
+    for (const size_t size : {size_t{8}, size_t{45}, size_t{106}, size_t{300}, SETTINGS_SIZE + 40}) {
+        Bytes file(full), want(defaults());
         file.resize(size, 0xAB);  // bytes past the layout must be ignored
-        Bytes want(defaults());
         std::copy(full.begin(), full.begin() + static_cast<long>(std::min(size, SETTINGS_SIZE)), want.begin());
-        EXPECT_TRUE(same_persisted(*Start(&file).s, want)) << "cut at " << size;
+        EXPECT_TRUE(same_persisted(*start(&file), want)) << "cut at " << size;
     }
     // A field cut in the middle: 500 is F4 01, the default 100 is 64 00.
     const Bytes cut(full.begin(), full.begin() + 45);
-    EXPECT_EQ(Start(&cut).s->refresh_ms, 0x00F4);
+    EXPECT_EQ(start(&cut)->refresh_ms, 0x00F4);
 }
 
 // Overviews are stored as their panels; chip mode is never restored, hold only outside the area
@@ -152,93 +129,64 @@ TEST(SettingsFile, ModeChipAndHoldFixUps) {
     for (int32_t mode = 0; mode < MODE_COUNT; ++mode) {
         HeadlessPlatform p;
         const auto s = fresh_state();
-        s->window_mode = mode;
-        s->hold = 1, s->chip_mode = 1, s->refresh_ms = 50;
+        s->window_mode = mode, s->hold = 1, s->chip_mode = 1, s->refresh_ms = 50;
         ASSERT_EQ(save_settings(*s, p), 1);
         const int32_t stored = mode == MODE_RGB_OVERVIEW ? MODE_RGB_PANEL : mode == MODE_HLS_OVERVIEW ? MODE_HLS_PANEL : mode;
-        EXPECT_EQ(get(p.files.at(PATH), 16, 4), static_cast<uint32_t>(stored)) << mode;
-        const Start start(&p.files.at(PATH));
-        EXPECT_EQ(start.s->window_mode, stored) << mode;
-        EXPECT_EQ(start.s->hold, mode == MODE_CAPTURE || mode == MODE_GRADATION ? 0 : 1) << mode;
-        EXPECT_EQ(start.s->chip_mode, 0) << mode;
-        EXPECT_EQ(start.s->refresh_ms, 50) << mode;
+        ASSERT_EQ(get(p.files.at(PATH), 16, 4), static_cast<uint32_t>(stored)) << mode;
+        const auto loaded = start(&p.files.at(PATH));
+        EXPECT_EQ(seq(loaded->window_mode, loaded->hold, loaded->chip_mode, loaded->refresh_ms),
+                  seq(stored, mode == MODE_CAPTURE || mode == MODE_GRADATION ? 0 : 1, 0, 50)) << mode;
     }
 }
 
 TEST(SettingsFile, StartPlaceUsesTheLoadedModesSize) {
     Bytes file(defaults());
-    put(file, 16, MODE_CAPTURE, 4);
-    put(file, 46, 300, 4), put(file, 50, 200, 4);  // window 303 x 219
-    const struct { Point pointer, at; } cases[] = {
-        {{709, 549}, {721, 549}},  // 721 + 303 = 1024, 549 + 219 = 768: still fits
-        {{710, 550}, {395, 331}},  // right edge 12 px left of the pointer, bottom at its height
-    };
-    for (const auto& c : cases) {
-        const Start start(&file, c.pointer);
-        EXPECT_EQ(start.s->window_pos.x, c.at.x) << c.pointer.x;
-        EXPECT_EQ(start.s->window_pos.y, c.at.y) << c.pointer.y;
-    }
+    put(file, 16, MODE_CAPTURE, 4), put(file, 46, 300, 4), put(file, 50, 200, 4);  // window 303 x 219
+    // 721 + 303 = 1024, 549 + 219 = 768 still fit; one more and the window flips over the pointer.
+    const struct { Point pointer, at; } cases[] = {{{709, 549}, {721, 549}}, {{710, 550}, {395, 331}}};
+    for (const auto& c : cases) EXPECT_EQ(xy(start(&file, c.pointer)->window_pos), xy(c.at)) << c.pointer.x;
 }
 
-// A default file with one field overwritten, and what that field of the loaded state must store.
+// A default file with one field overwritten, and what that field of the loaded state must store:
+// a selector out of range falls back to its default, a size is clamped, a flag becomes 0 or 1.
 TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
     const struct { const char* what; size_t offset, width; uint64_t value, expected; } cases[] = {
         {"mode -1", 16, 4, 0xFFFFFFFF, MODE_RGB_PANEL}, {"mode 11", 16, 4, 11, MODE_RGB_PANEL},
-        {"mode huge", 16, 4, 0x7FFFFFFF, MODE_RGB_PANEL}, {"mode 10", 16, 4, 10, MODE_HLS_PANEL},
-        {"format 16", 20, 4, 16, FMT_C}, {"format -2", 20, 4, 0xFFFFFFFE, FMT_C},
-        {"hex 2", 24, 4, 2, 1}, {"decimals 3", 28, 4, 3, 1}, {"hold 7", 32, 4, 7, 1},
-        {"refresh 7 kept", 44, 2, 7, 7}, {"mix 9 kept", 54, 4, 9, 9},
-        {"shape 8", 58, 4, 8, SHAPE_LINEAR}, {"repeat 3", 62, 4, 3, REPEAT_INFINITE},
-        {"wave -1", 66, 4, 0xFFFFFFFF, WAVE_TRIANGLE},
-        {"cycles 0", 74, 4, 0, 1}, {"cycles -4", 74, 4, 0xFFFFFFFC, 1}, {"cycles 5 kept", 74, 4, 5, 5},
-        {"area width 0", 46, 4, 0, 1}, {"area width -7", 46, 4, 0xFFFFFFF9, 1},
-        {"area width 641", 46, 4, 641, 640}, {"area height 481", 50, 4, 481, 480},
-        {"block width 0", 78, 4, 0, 1}, {"block width -1", 78, 4, 0xFFFFFFFF, 1},
-        {"block width past area", 78, 4, 65, 64}, {"block height huge", 82, 4, 0x7FFFFFFF, 64},
-        {"in x NaN", 86, 8, bits(nan), bits(0.0)}, {"in x -inf", 86, 8, bits(-inf), bits(0.0)},
-        {"in x 1e300", 86, 8, bits(1e300), bits(0.0)}, {"out y inf", 110, 8, bits(inf), bits(1.0)},
-        {"mid NaN", 118, 8, bits(nan), bits(0.5)}, {"mid 1.5", 118, 8, bits(1.5), bits(0.5)},
-    };
+        {"format -2", 20, 4, 0xFFFFFFFE, FMT_C}, {"hex 2", 24, 4, 2, 1}, {"decimals 3", 28, 4, 3, 1},
+        {"refresh 7 kept", 44, 2, 7, 7}, {"mix 9 kept", 54, 4, 9, 9}, {"shape 8", 58, 4, 8, SHAPE_LINEAR},
+        {"repeat 3", 62, 4, 3, REPEAT_INFINITE}, {"wave -1", 66, 4, 0xFFFFFFFF, WAVE_TRIANGLE},
+        {"cycles 0", 74, 4, 0, 1}, {"area width -7", 46, 4, 0xFFFFFFF9, 1}, {"area width 641", 46, 4, 641, 640},
+        {"area height 481", 50, 4, 481, 480}, {"block width 0", 78, 4, 0, 1}, {"block width past area", 78, 4, 65, 64},
+        {"in x NaN", 86, 8, bits(nan), bits(0.0)}, {"in x 1e300", 86, 8, bits(1e300), bits(0.0)},
+        {"out y inf", 110, 8, bits(inf), bits(1.0)}, {"mid 1.5", 118, 8, bits(1.5), bits(0.5)}};
     for (const auto& c : cases) {
         Bytes file(defaults());
         put(file, c.offset, c.value, c.width);
-        EXPECT_EQ(get(encoded(*Start(&file).s), c.offset, c.width), c.expected) << c.what;
+        EXPECT_EQ(get(encoded(*start(&file)), c.offset, c.width), c.expected) << c.what;
     }
     // Blocks follow a clamped area, and so does the window.
     Bytes file(defaults());
-    put(file, 16, MODE_CAPTURE, 4), put(file, 46, 5000, 4), put(file, 50, 3, 4);
-    put(file, 78, 900, 4), put(file, 82, 4, 4);
-    const Start start(&file);
-    EXPECT_EQ(start.s->grad_block_w, 640);
-    EXPECT_EQ(start.s->grad_block_h, 3);
-    EXPECT_EQ(start.s->window_sizes[MODE_CAPTURE].width, BACK_WIDTH);
-    EXPECT_EQ(start.s->window_sizes[MODE_CAPTURE].height, 22);
-}
-
-TEST(SettingsFile, UnterminatedPrefixFallsBackToTheDefault) {
-    Bytes file(defaults());
-    std::memset(file.data() + 206, 'A', PATH_SIZE);
-    EXPECT_STREQ(Start(&file).s->save_prefix, "C:\\Tintora\\bmp_");
+    put(file, 16, MODE_CAPTURE, 4), put(file, 46, 5000, 4), put(file, 50, 3, 4), put(file, 78, 900, 4), put(file, 82, 4, 4);
+    const auto s = start(&file);
+    EXPECT_EQ(seq(s->grad_block_w, s->grad_block_h, s->window_sizes[MODE_CAPTURE].width, s->window_sizes[MODE_CAPTURE].height),
+              seq(640, 3, BACK_WIDTH, 22));
+    std::memset(file.data() + 206, 'A', PATH_SIZE);  // an unterminated prefix falls back to the default
+    EXPECT_STREQ(start(&file)->save_prefix, "C:\\Tintora\\bmp_");
     file[SETTINGS_SIZE - 1] = 0;  // the last byte may be the terminator
-    EXPECT_EQ(std::strlen(Start(&file).s->save_prefix), static_cast<size_t>(PATH_SIZE - 1));
+    EXPECT_EQ(std::strlen(start(&file)->save_prefix), PATH_SIZE - 1u);
 }
 
 TEST(SettingsSave, FailedSaveKeepsTheOldFileOrNoneAndReturnsZero) {
     const Bytes old(SETTINGS_SIZE, 0x5A);
     const struct { bool had_file; FileFault fault; size_t after; int result; } cases[] = {
-        {true, FileFault::cannot_create, 0, 0},
-        {true, FileFault::write_fails_partway, 100, 0},
-        {true, FileFault::disk_full, SETTINGS_SIZE - 1, 0},
-        {true, FileFault::disk_full, SETTINGS_SIZE, 1},  // the disk fills just after the file
-        {false, FileFault::write_fails_partway, 8, 0},
-    };
+        {true, FileFault::cannot_create, 0, 0}, {true, FileFault::write_fails_partway, 100, 0},
+        {true, FileFault::disk_full, SETTINGS_SIZE - 1, 0}, {false, FileFault::write_fails_partway, 8, 0},
+        {true, FileFault::disk_full, SETTINGS_SIZE, 1}};  // the disk fills just after the file
     for (const auto& c : cases) {
         HeadlessPlatform p;
         if (c.had_file) p.files[PATH] = old;
-        p.fault = c.fault;
-        p.fail_after_bytes = c.after;
+        p.fault = c.fault, p.fail_after_bytes = c.after;
         EXPECT_EQ(save_settings(*fresh_state(), p), c.result) << static_cast<int>(c.fault) << "/" << c.after;
         const Bytes* want = c.result ? &defaults() : c.had_file ? &old : nullptr;
         ASSERT_EQ(p.files.count(PATH), want ? 1u : 0u) << static_cast<int>(c.fault);

@@ -1,6 +1,7 @@
 // A started program on the headless platform: the common ground of the window tests.
 #pragma once
 #include <array>
+#include <memory>
 
 #include "app/app.h"
 #include "platform/headless/headless_platform.h"
@@ -13,6 +14,13 @@ inline std::array<int, 4> box(Rect r) { return {r.left, r.top, r.right, r.bottom
 // Several values as one comparable list, all of the first one's type.
 template <class T, class... R>
 std::array<T, 1 + sizeof...(R)> seq(T first, R... rest) { return {first, static_cast<T>(rest)...}; }
+
+// A state record as the program starts it, before any settings are read; on the heap, being large.
+inline std::unique_ptr<AppState> fresh_state(const char* dir = "C:\\Tintora\\") {
+    auto s = std::make_unique<AppState>();
+    initialize_state(*s, dir, 1024, 768, 0xC0C0C0);
+    return s;
+}
 
 struct Started {
     HeadlessPlatform p;

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/pointer.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -14,37 +13,31 @@ void click_swatch(Started& t, uint32_t held_ms) {
     t.p.clock += held_ms;
     on_left_up(t.s, t.p);
 }
+ColorRef back_pixel(const Started& t, int x, int y) { return get_pixel(t.s.back_buffer, x, y); }
 
 // A short click toggles hold, a press of 250 ms or more fixes the colour; a move after more than
-// 250 ms goes live again.
-TEST(PickDrag, ShortClickTogglesHoldLongPressSetsIt) {
+// 250 ms goes live again. Every release records the colour unless the newest entry equals it.
+TEST(PickDrag, ShortClickTogglesHoldLongPressSetsItReleaseRecords) {
     const struct { uint32_t start; int hold_before; uint32_t held; int hold_after; } cases[] = {
-        {1000, 0, 100, 1}, {1000, 1, 100, 0}, {1000, 1, 249, 0}, {1000, 0, 250, 1}, {1000, 1, 250, 1},
-        {0xFFFFFF00u, 1, 300, 1}, {0xFFFFFFF0u, 1, 100, 0},  // the clock wraps during the press
-    };
+        {1000, 0, 100, 1}, {1000, 1, 249, 0}, {1000, 1, 250, 1},
+        {0xFFFFFF00u, 1, 300, 1}, {0xFFFFFFF0u, 1, 100, 0}};  // the clock wraps during the press
     for (const auto& c : cases) {
         Started t(MODE_COMPACT);
-        t.p.clock = c.start;
-        t.s.hold = c.hold_before;
+        t.p.clock = c.start, t.s.hold = c.hold_before;
         click_swatch(t, c.held);
-        EXPECT_EQ(t.s.hold, c.hold_after) << c.start << " held " << c.held;
-        EXPECT_TRUE(!t.s.dragging && !t.p.captured);
+        EXPECT_EQ(seq<int>(t.s.hold, t.s.dragging, t.p.captured), seq(c.hold_after, 0, 0)) << c.start << " held " << c.held;
     }
     Started t(MODE_COMPACT);
-    t.s.hold = 1;
+    const ColorRef newest = t.s.history[0];
+    t.s.hold = 1, t.s.current_color = 0x123456;
     t.press();
     for (const int hold : {1, 0}) {
         t.p.clock += 250 + 1 - hold;
         on_mouse_move(t.s, t.p, 0, 0);
         EXPECT_EQ(t.s.hold, hold) << t.p.clock;
     }
-}
-
-TEST(PickDrag, ReleasePushesHistoryUnlessEqualToNewest) {
-    Started t(MODE_COMPACT);
-    const ColorRef newest = t.s.history[0];
+    on_left_up(t.s, t.p);
     t.s.current_color = 0x123456;
-    click_swatch(t, 300);
     click_swatch(t, 300);  // same colour again: no second entry
     EXPECT_EQ(seq(t.s.history[0], t.s.history[1]), seq(0x123456u, newest));
 }
@@ -52,26 +45,19 @@ TEST(PickDrag, ReleasePushesHistoryUnlessEqualToNewest) {
 // Press at client (5, 6) of the window at (100, 200), then the pointer moves to (500, 400).
 TEST(PickDrag, PressWarpsAndClipsAndTheWindowFollowsByMode) {
     const struct { int mode; Point warped; CursorId cursor; Rect moved; } cases[] = {
-        {MODE_MINIMUM, {84, 216}, CURSOR_PICK, {516, 384, 516 + 39, 384 + 13}},
-        {MODE_COMPACT, {84, 216}, CURSOR_PICK, {516, 384, 516 + 67, 384 + 17}},
         {MODE_ZOOM, {84, 216}, CURSOR_PICK, {516, 384, 516 + 67, 384 + 83}},
-        {MODE_RGB_OVERVIEW, {84, 216}, CURSOR_PICK, {516, 384, 516 + 67, 384 + 57}},
         // Shrunk to its title bar, the area's corner 30 px right of and below the pointer.
         {MODE_CAPTURE, {64 - 5 + 105 - 29, 64 - 6 + 206 - 13}, CURSOR_CAPTURE, {465, 349, 465 + 67, 349 + 17}},
-        {MODE_GRADATION, {105, 206}, CURSOR_ARROW, {495, 394, 495 + 66, 394 + 82}},  // held at the grab point
-    };
+        {MODE_GRADATION, {105, 206}, CURSOR_ARROW, {495, 394, 495 + 66, 394 + 82}}};  // held at the grab point
     for (const auto& c : cases) {
         Started t(c.mode);
         t.press();
-        EXPECT_EQ(t.s.dragging, 1) << c.mode;
-        EXPECT_EQ(xy(t.p.pointer), xy(c.warped)) << c.mode;
-        EXPECT_EQ(t.p.cursor, c.cursor) << c.mode;
-        EXPECT_EQ(t.p.has_clip, c.mode == MODE_CAPTURE) << c.mode;
+        EXPECT_EQ(seq<int>(t.s.dragging, t.p.cursor, t.p.has_clip, t.p.pointer.x, t.p.pointer.y),
+                  seq<int>(1, c.cursor, c.mode == MODE_CAPTURE, c.warped.x, c.warped.y)) << c.mode;
         EXPECT_TRUE(!t.p.has_clip || box(t.p.clip) == box({64 - 29, 64 - 30, 1024 - 29, 768 - 30})) << c.mode;
         t.p.pointer = {500, 400};
         on_mouse_move(t.s, t.p, 0, 0);
         EXPECT_EQ(box(t.p.window), box(c.moved)) << c.mode;
-        EXPECT_EQ(t.s.pointer_pos.x, 500);
         on_left_up(t.s, t.p);
         EXPECT_FALSE(t.p.has_clip) << "the clip is lifted on release";
     }
@@ -86,19 +72,9 @@ TEST(PickDrag, CaptureReleaseAboveTheTopTakesTheAreaThenMovesDown) {
     ASSERT_EQ(during.top, -10);
     fill_box(t.p.screen.image, during.left + 1, during.top + 17, 64, 64, 0x00A0B0);
     on_left_up(t.s, t.p);
-    EXPECT_EQ(seq(get_pixel(t.s.back_buffer, 1, 17), get_pixel(t.s.back_buffer, 64, 80)), seq(0x00A0B0u, 0x00A0B0));
+    EXPECT_EQ(seq(back_pixel(t, 1, 17), back_pixel(t, 64, 80)), seq(0x00A0B0u, 0x00A0B0));
     EXPECT_EQ(box(t.p.window), box({during.left, 0, during.left + 67, 64 + 19})) << "the mode size comes back";
     EXPECT_EQ(xy(t.p.pointer), xy({during.left + 5, 6})) << "back on the swatch of the moved window";
-}
-
-TEST(PickDrag, FocusLossEndsTheDragAndRestoresTheWindow) {
-    Started t(MODE_CAPTURE);
-    t.press();
-    on_mouse_move(t.s, t.p, 0, 0);
-    ASSERT_EQ(t.height(), 17);
-    on_focus_lost(t.s, t.p);
-    EXPECT_TRUE(!t.s.dragging && !t.p.captured && !t.p.has_clip);
-    EXPECT_EQ(t.height(), 64 + 19);
 }
 
 // Up/Down move the focus over the three rows (wrapping), the others edit the focused value.
@@ -106,30 +82,23 @@ TEST(Keys, ArrowHomeEndEdits) {
     const int R = MODE_RGB_PANEL, H = MODE_HLS_PANEL;
     const struct { int mode, focus, shift; Key key; std::array<int, 3> before; int focus_after; std::array<int, 3> after; } cases[] = {
         {R, -1, 0, KEY_UP, {1, 2, 3}, 2, {1, 2, 3}}, {R, -1, 0, KEY_DOWN, {1, 2, 3}, 0, {1, 2, 3}},
-        {R, 0, 0, KEY_UP, {1, 2, 3}, 2, {1, 2, 3}},  {R, 1, 0, KEY_UP, {1, 2, 3}, 0, {1, 2, 3}},
-        {R, 2, 0, KEY_DOWN, {1, 2, 3}, 0, {1, 2, 3}},
-        {H, 4, 0, KEY_UP, {10, 20, 30}, 0, {10, 20, 30}},  // 4 mod 3 is row 1
-        {R, 0, 0, KEY_RIGHT, {250, 2, 3}, 0, {255, 2, 3}}, {R, 0, 0, KEY_LEFT, {5, 2, 3}, 0, {0, 2, 3}},
-        {R, 0, 1, KEY_LEFT, {5, 2, 3}, 0, {4, 2, 3}},      {R, 1, 0, KEY_END, {5, 2, 3}, 1, {5, 255, 3}},
-        {R, 2, 0, KEY_HOME, {5, 2, 3}, 2, {5, 2, 0}},      {R, -1, 0, KEY_RIGHT, {5, 2, 3}, -1, {5, 2, 3}},
-        {H, 0, 1, KEY_LEFT, {0, 128, 200}, 0, {359, 128, 200}}, {H, 0, 0, KEY_RIGHT, {355, 128, 200}, 0, {3, 128, 200}},
-        {H, 0, 0, KEY_END, {20, 128, 200}, 0, {180, 128, 200}}, {H, 1, 0, KEY_HOME, {20, 128, 200}, 1, {20, 0, 200}},
-        {H, 2, 0, KEY_END, {20, 128, 200}, 2, {20, 128, 255}},  {H, 1, 0, KEY_RIGHT, {20, 250, 200}, 1, {20, 255, 200}},
-    };
+        {R, 2, 0, KEY_DOWN, {1, 2, 3}, 0, {1, 2, 3}}, {H, 4, 0, KEY_UP, {10, 20, 30}, 0, {10, 20, 30}},  // 4 is row 1
+        {R, 0, 0, KEY_RIGHT, {250, 2, 3}, 0, {255, 2, 3}}, {R, 1, 0, KEY_LEFT, {5, 5, 3}, 1, {5, 0, 3}},
+        {R, 2, 1, KEY_LEFT, {5, 2, 3}, 2, {5, 2, 2}}, {R, 0, 0, KEY_HOME, {5, 2, 3}, 0, {0, 2, 3}},
+        {R, -1, 0, KEY_RIGHT, {5, 2, 3}, -1, {5, 2, 3}}, {H, 0, 1, KEY_LEFT, {0, 128, 200}, 0, {359, 128, 200}},
+        {H, 0, 0, KEY_RIGHT, {355, 128, 200}, 0, {3, 128, 200}}, {H, 0, 0, KEY_END, {20, 128, 200}, 0, {180, 128, 200}},
+        {H, 2, 0, KEY_END, {20, 128, 200}, 2, {20, 128, 255}}};
     for (const auto& c : cases) {
         Started t(c.mode);
-        t.s.panel_focus = c.focus;
-        t.s.shift_down = c.shift;
+        t.s.panel_focus = c.focus, t.s.shift_down = c.shift;
         int* const v[] = {c.mode == H ? &t.s.cur_h : &t.s.cur_r, c.mode == H ? &t.s.cur_l : &t.s.cur_g,
                           c.mode == H ? &t.s.cur_s : &t.s.cur_b};
         for (int i = 0; i < 3; ++i) *v[i] = c.before[i];
         const int before = t.p.invalidations;
         on_key_down(t.s, t.p, c.key);
-        const long row = &c - cases;
-        EXPECT_EQ(t.s.panel_focus, c.focus_after) << row;
-        EXPECT_EQ(seq(*v[0], *v[1], *v[2]), c.after) << row;
-        EXPECT_EQ(t.p.invalidations, before + 1) << row;
-        EXPECT_TRUE(c.key == KEY_UP || c.key == KEY_DOWN || t.s.current_color == make_color(t.s.cur_r, t.s.cur_g, t.s.cur_b)) << row;
+        EXPECT_EQ(seq(t.s.panel_focus, *v[0], *v[1], *v[2], t.p.invalidations),
+                  seq(c.focus_after, c.after[0], c.after[1], c.after[2], before + 1)) << "row " << &c - cases;
+        EXPECT_TRUE(c.key == KEY_UP || c.key == KEY_DOWN || t.s.current_color == make_color(t.s.cur_r, t.s.cur_g, t.s.cur_b));
     }
     // Home on the saturation gives the grey of the lightness, on the lightness black.
     Started t(H);
@@ -154,103 +123,82 @@ TEST(Keys, MixStripRatioFollowsArrowsAndEnds) {
     }
 }
 
+// Ctrl shows the overview of the RGB and HLS panels only (the neighbouring modes stay), and
+// auto-repeat must not go further.
 TEST(Keys, CtrlShowsTheOverviewOnlyOfTheRgbAndHlsPanels) {
     const int modes[][2] = {{MODE_RGB_PANEL, MODE_RGB_OVERVIEW}, {MODE_HLS_PANEL, MODE_HLS_OVERVIEW},
-                            {MODE_COMPACT, MODE_COMPACT}, {MODE_ZOOM, MODE_ZOOM}, {MODE_MIX_PANEL, MODE_MIX_PANEL},
-                            {MODE_MINIMUM, MODE_MINIMUM}};
+                            {MODE_COMPACT, MODE_COMPACT}, {MODE_ZOOM, MODE_ZOOM}};
     for (const auto& m : modes) {
         Started t(m[0]);
-        on_key_down(t.s, t.p, KEY_CONTROL);
-        on_key_down(t.s, t.p, KEY_CONTROL);  // auto-repeat must not go further
+        for (int repeat = 0; repeat < 2; ++repeat) on_key_down(t.s, t.p, KEY_CONTROL);
         EXPECT_EQ(seq(t.s.window_mode, t.s.ctrl_down), seq(m[1], 1));
         on_key_up(t.s, KEY_CONTROL);
         EXPECT_EQ(seq(t.s.window_mode, t.s.ctrl_down), seq(m[0], 0));
     }
 }
 
-// Focus loss frees the colour only in the chip-like modes, ends a panel drag and lifts the clip,
-// but keeps the key flags and the mode.
+// Focus loss frees the colour only in the chip-like modes, ends a drag and lifts the clip, but
+// keeps the key flags and the mode; a pick drag cut short gives the shrunk window its size back.
 TEST(Focus, LossReleasesHoldOnlyInTheChipLikeModesAndKeepsKeyFlags) {
     for (int mode = 0; mode < MODE_COUNT; ++mode) {
         Started t(mode);
-        t.s.hold = 1, t.s.shift_down = 1, t.s.ctrl_down = 1, t.s.drag_state = 2;
+        t.s.hold = 1, t.s.shift_down = 1, t.s.ctrl_down = 1, t.s.drag_state = 2, t.p.captured = true;
         const Rect clip{1, 2, 3, 4};
         t.p.clip_pointer(&clip);
         on_focus_lost(t.s, t.p);
         const int chip_like = mode == MODE_MINIMUM || mode == MODE_COMPACT || mode == MODE_ZOOM;
-        EXPECT_EQ(seq(t.s.hold, t.s.has_focus, t.s.drag_state, t.s.shift_down, t.s.ctrl_down, t.s.window_mode),
-                  seq(chip_like ? 0 : 1, 0, -1, 1, 1, mode)) << mode;
-        EXPECT_FALSE(t.p.has_clip);
-        on_focus_gained(t.s);
-        EXPECT_EQ(t.s.has_focus, 1);
+        EXPECT_EQ(seq<int>(t.s.hold, t.s.has_focus, t.s.drag_state, t.s.shift_down, t.s.ctrl_down, t.s.window_mode,
+                           t.p.has_clip, t.p.captured), seq(chip_like ? 0 : 1, 0, -1, 1, 1, mode, 0, 0)) << mode;
     }
+    Started t(MODE_CAPTURE);
+    t.press();
+    on_mouse_move(t.s, t.p, 0, 0);
+    ASSERT_EQ(t.height(), 17);
+    on_focus_lost(t.s, t.p);
+    EXPECT_EQ(seq(t.s.dragging, t.height()), seq(0, 64 + 19));
 }
 
-TEST(Popup, RightClickShowsTheMenuOfTheModeAtThePointer) {
-    const int expected[MODE_COUNT] = {0, 0, 0, 0, 0, 0, 1, 2, 3, 0, 0};
-    for (int mode = 0; mode < MODE_COUNT; ++mode) {
-        Started t(mode);
-        t.p.pointer = {321, 123};
-        on_right_down(t.s, t.p);
-        ASSERT_EQ(t.p.popups.size(), 1u) << mode;
-        EXPECT_EQ(seq(t.p.popups[0].first, t.p.popups[0].second.x, t.p.popups[0].second.y), seq(expected[mode], 321, 123));
-    }
-}
-
-// During a drag a right click records the colour (not in the gradation) and shows no menu.
-TEST(Popup, RightClickDuringADragRecordsInsteadOfShowingAMenu) {
-    for (const int mode : {MODE_COMPACT, MODE_GRADATION}) {
-        Started t(mode);
-        const ColorRef newest = t.s.history[0];
-        t.s.hold = 1;
-        t.s.current_color = 0x00FEDC;
-        t.press();
-        on_right_down(t.s, t.p);
-        EXPECT_TRUE(t.p.popups.empty());
-        EXPECT_EQ(t.s.history[0], mode == MODE_COMPACT ? 0x00FEDCu : newest) << mode;
-    }
-}
-
-TEST(Popup, RightClickDuringACaptureDragTakesTheAreaKeptOnScreen) {
-    const struct { Point pointer, source; } cases[] = {  // source: top-left of the 64 x 64 block taken
-        {{500, 400}, {500 - 64 + 30, 400 - 64 + 30}}, {{10, 10}, {0, 0}}, {{1020, 760}, {1024 - 64, 768 - 64}}};
+// Without a drag a right click shows the mode's menu at the pointer. During a drag it shows none:
+// it records the colour (not in the gradation), and in the capture mode takes the 64 x 64 area
+// beside the pointer, kept on the screen.
+TEST(Popup, RightClickShowsTheMenuOrDuringADragRecordsOrTakesTheArea) {
+    const struct { int mode, drag, popup; Point pointer, source; } cases[] = {
+        {MODE_ZOOM, 0, 0, {321, 123}, {}}, {MODE_CAPTURE, 0, 1, {321, 123}, {}}, {MODE_MIX_PANEL, 0, 2, {321, 123}, {}},
+        {MODE_GRADATION, 0, 3, {321, 123}, {}}, {MODE_COMPACT, 1, -1, {500, 400}, {}}, {MODE_GRADATION, 1, -1, {500, 400}, {}},
+        {MODE_CAPTURE, 1, -1, {500, 400}, {500 - 64 + 30, 400 - 64 + 30}}, {MODE_CAPTURE, 1, -1, {10, 10}, {0, 0}},
+        {MODE_CAPTURE, 1, -1, {1020, 760}, {1024 - 64, 768 - 64}}};
     for (const auto& c : cases) {
-        Started t(MODE_CAPTURE);
-        t.press();
+        Started t(c.mode);
+        const ColorRef newest = c.drag && c.mode == MODE_COMPACT ? 0x00FEDC : t.s.history[0];
+        t.s.hold = 1, t.s.current_color = 0x00FEDC;
+        if (c.drag) t.press();
         set_pixel(t.p.screen.image, c.source.x, c.source.y, 0x0A0B0C);
         set_pixel(t.p.screen.image, c.source.x + 63, c.source.y + 63, 0x0D0E0F);
         t.p.pointer = c.pointer;
         on_right_down(t.s, t.p);
-        EXPECT_EQ(seq(get_pixel(t.s.back_buffer, 1, 17), get_pixel(t.s.back_buffer, 64, 80)), seq(0x0A0B0Cu, 0x0D0E0F))
-            << c.pointer.x;
-        EXPECT_TRUE(t.p.popups.empty());
+        const long row = &c - cases;
+        ASSERT_EQ(t.p.popups.size(), c.popup >= 0 ? 1u : 0u) << row;
+        EXPECT_TRUE(c.popup < 0 || seq(t.p.popups[0].first, t.p.popups[0].second.x, t.p.popups[0].second.y) ==
+                                       seq(c.popup, c.pointer.x, c.pointer.y)) << row;
+        EXPECT_EQ(t.s.history[0], newest) << row;
+        EXPECT_TRUE(!c.drag || c.mode != MODE_CAPTURE || seq(back_pixel(t, 1, 17), back_pixel(t, 64, 80)) == seq(0x0A0B0Cu, 0x0D0E0F))
+            << row;
     }
 }
 
 // Presses on the swatch start a pick drag, elsewhere they move the window; hovering the swatch
 // shows the pick hint and clears the panel focus.
 TEST(Press, SwatchPicksTitleBarAndPanelMoveTheWindow) {
-    const struct { int mode, x, y; bool pick; } cases[] = {{MODE_COMPACT, 16, 5, false}, {MODE_COMPACT, 15, 17, true},
-        {MODE_ZOOM, 30, 40, false}, {MODE_RGB_PANEL, 10, 18, false}, {MODE_MINIMUM, 30, 5, true}};
+    const struct { int mode, x, y; bool pick; } cases[] = {
+        {MODE_COMPACT, 16, 5, false}, {MODE_COMPACT, 15, 17, true}, {MODE_RGB_PANEL, 10, 18, false}, {MODE_MINIMUM, 30, 5, true}};
     for (const auto& c : cases) {
         Started t(c.mode);
         t.s.panel_focus = 1;
         on_mouse_move(t.s, t.p, c.x, c.y);
-        EXPECT_EQ(t.p.cursor, c.pick ? CURSOR_PICK_HINT : CURSOR_ARROW) << c.mode << " " << c.x << "," << c.y;
-        EXPECT_EQ(t.s.panel_focus, -1);
+        EXPECT_EQ(seq<int>(t.p.cursor, t.s.panel_focus), seq<int>(c.pick ? CURSOR_PICK_HINT : CURSOR_ARROW, -1)) << c.x << "," << c.y;
         t.press(c.x, c.y);
-        EXPECT_EQ(seq<int>(t.s.dragging, t.p.system_moves, t.p.captured), seq<int>(c.pick, !c.pick, c.pick))
-            << c.mode << " " << c.x << "," << c.y;
+        EXPECT_EQ(seq<int>(t.s.dragging, t.p.system_moves, t.p.captured), seq<int>(c.pick, !c.pick, c.pick)) << c.x << "," << c.y;
     }
-}
-
-TEST(Commands, ModeSizeIsAppliedInPlaceWhenTheDispatcherAsks) {
-    Started t;
-    const int before = t.p.invalidations;
-    on_command(t.s, t.p, 0x00010000u | 40003u);  // F3, compact; the high half is a notification code
-    EXPECT_EQ(t.s.window_mode, MODE_COMPACT);
-    EXPECT_EQ(box(t.p.window), box({100, 200, 100 + 67, 200 + 17}));
-    EXPECT_EQ(t.p.invalidations, before + 1);
 }
 
 }  // namespace
