@@ -159,7 +159,8 @@ TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
         {"cycles 0", 74, 4, 0, 1}, {"area width -7", 46, 4, 0xFFFFFFF9, 1}, {"area width 641", 46, 4, 641, 640},
         {"area height 481", 50, 4, 481, 480}, {"block width 0", 78, 4, 0, 1}, {"block width past area", 78, 4, 65, 64},
         {"in x NaN", 86, 8, bits(nan), bits(0.0)}, {"in x 1e300", 86, 8, bits(1e300), bits(0.0)},
-        {"out y inf", 110, 8, bits(inf), bits(1.0)}, {"mid 1.5", 118, 8, bits(1.5), bits(0.5)}};
+        {"out y inf", 110, 8, bits(inf), bits(1.0)}, {"mid 1.5", 118, 8, bits(1.5), bits(0.5)},
+        {"colour top byte", 36, 4, 0xFF563412, 0x563412}, {"out colour top byte", 202, 4, 0x01FF8040, 0xFF8040}};
     for (const auto& c : cases) {
         Bytes file(defaults());
         put(file, c.offset, c.value, c.width);
