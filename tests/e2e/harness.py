@@ -1,15 +1,15 @@
 """Xvfb, Wine and X tools for the end-to-end tests: start, drive, observe, all with deadlines."""
 import ctypes
 import os
+import re
 import shutil
-import struct
 import subprocess
 import time
-import zlib
 
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver64"
 SCREEN_W, SCREEN_H = 1024, 768
+QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 class Failure(Exception):
@@ -17,65 +17,45 @@ class Failure(Exception):
 
 
 def wait_for(what, probe, timeout=10.0, interval=0.05):
-    """Polls probe() until it returns something truthy; fails with `what` at the deadline."""
+    """Polls probe() until it returns something truthy; fails with `what` (text, or a function
+    giving it) at the deadline."""
     deadline = time.monotonic() + timeout
-    last = None
-    while True:
-        last = probe()
-        if last:
-            return last
+    while not (last := probe()):
         if time.monotonic() > deadline:
-            raise Failure(f"timed out waiting for {what}")
+            raise Failure(f"timed out waiting for {what() if callable(what) else what}")
         time.sleep(interval)
+    return last
 
 
 class Desktop:
     """One virtual X screen with a Wine prefix and a running wine server."""
 
-    def __init__(self, root, build_dir):
-        self.root = root
-        self.build_dir = build_dir
-        self.env = dict(os.environ)
-        self.display = self._free_display()
+    def __init__(self, build_dir):
+        self.root, self.build_dir = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))), build_dir
+        self.display = next((f":{n}" for n in range(91, 200) if not os.path.exists(f"/tmp/.X{n}-lock")
+                             and not os.path.exists(f"/tmp/.X11-unix/X{n}")), None)
+        if not self.display:
+            raise Failure("no free X display")
         # A prefix of the tests' own: a wine server already running for another prefix (the
         # unit tests', or a picker the user runs) was started for another display.
-        self.env.update(DISPLAY=self.display, WINEDEBUG="-all", WINEARCH="win64",
+        self.env = dict(os.environ, DISPLAY=self.display, WINEDEBUG="-all", WINEARCH="win64",
                         WINEPREFIX=os.path.join(build_dir, "e2e-prefix"))
-        self.xvfb = None
-        self.server = None
-        self._xtest = None
-
-    @staticmethod
-    def _free_display():
-        for n in range(91, 200):
-            if not os.path.exists(f"/tmp/.X{n}-lock") and not os.path.exists(f"/tmp/.X11-unix/X{n}"):
-                return f":{n}"
-        raise Failure("no free X display")
+        self.xvfb = self.server = self._xtest = None
 
     def start(self):
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24", "-nolisten", "tcp"],
-            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24",
+                                      "-nolisten", "tcp"], **QUIET)
         wait_for("the X server", lambda: self.run(["xdpyinfo"], check=False).returncode == 0, 20)
         # The prefix with the Japanese font entries, prepared once and shared with run.sh.
         subprocess.run(["bash", "-c", 'source "$1/scripts/wine-env.sh"; wine_prepare_prefix', "_", self.root],
-                       env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, check=True, timeout=180)
-        self.server = subprocess.Popen([WINESERVER, "-p"], env=self.env, stdin=subprocess.DEVNULL,
-                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                       env=self.env, check=True, timeout=180, **QUIET)
+        self.server = subprocess.Popen([WINESERVER, "-p"], env=self.env, **QUIET)
         # Start Wine's desktop process now: it takes over the root window when it starts, so
         # a colour shown before it would not be what the picker reads.
-        subprocess.run([WINE, "cmd", "/c", "exit"], env=self.env, stdin=subprocess.DEVNULL,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
+        subprocess.run([WINE, "cmd", "/c", "exit"], env=self.env, timeout=120, **QUIET)
 
     def stop(self):
-        if self._xtest:
-            x11, _, connection = self._xtest
-            x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-            x11.XCloseDisplay(connection)
-            self._xtest = None
-        subprocess.run([WINESERVER, "-k"], env=self.env, stdin=subprocess.DEVNULL,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+        subprocess.run([WINESERVER, "-k"], env=self.env, timeout=30, **QUIET)
         for proc in (self.server, self.xvfb):
             if proc and proc.poll() is None:
                 proc.terminate()
@@ -84,16 +64,12 @@ class Desktop:
                 except subprocess.TimeoutExpired:
                     proc.kill()
 
-    def run(self, args, check=True, timeout=20, input_bytes=None):
-        return subprocess.run(args, env=self.env, input=input_bytes,
-                              stdin=None if input_bytes is not None else subprocess.DEVNULL,
-                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=check,
-                              timeout=timeout)
+    def run(self, args, check=True, timeout=20):
+        return subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, check=check, timeout=timeout)
 
     def show_colour(self, rgb):
-        """Paints the whole screen behind the windows in one colour. Wine's screen reads see
-        a solid root colour (not a picture set as the root's background pixmap); xsetroot
-        returns once the server has it."""
+        # Wine's screen reads see a solid root colour; xsetroot returns once the server has it.
         self.run(["xsetroot", "-solid", "#%02x%02x%02x" % rgb])
 
     def move_pointer(self, x, y):
@@ -111,39 +87,22 @@ class Desktop:
         x11, xtst, connection = self._xtest
         xtst.XTestFakeMotionEvent(connection, -1, x, y, 0)
         x11.XSync(connection, 0)
-        wait_for(f"the pointer at {x},{y}", lambda: self.pointer() == (x, y), 5)
-
-    def pointer(self):
-        out = self.run(["xdotool", "getmouselocation", "--shell"]).stdout.decode()
-        vals = dict(line.split("=", 1) for line in out.split() if "=" in line)
-        return int(vals["X"]), int(vals["Y"])
+        wait_for(f"the pointer at {x},{y}", lambda: self.run(["xdotool", "getmouselocation", "--shell"]).stdout
+                 .decode().startswith(f"X={x}\nY={y}\n"), 5)
 
     def windows(self, name="^Tintora$"):
-        out = self.run(["xdotool", "search", "--onlyvisible", "--name", name], check=False).stdout
-        return [int(w) for w in out.split()]
+        return [int(w) for w in self.run(["xdotool", "search", "--onlyvisible", "--name", name], check=False).stdout.split()]
 
     def geometry(self, wid):
         """(x, y, width, height) of a window, or None when it is gone."""
         res = self.run(["xwininfo", "-id", str(wid)], check=False)
-        if res.returncode != 0:
-            return None
-        info = {}
-        for line in res.stdout.decode().splitlines():
-            if ":" in line:
-                k, v = line.split(":", 1)
-                info[k.strip()] = v.strip()
-        try:
-            return (int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"]),
-                    int(info["Width"]), int(info["Height"]))
-        except (KeyError, ValueError):
-            return None
+        m = re.search(r"Absolute upper-left X:\s*(-?\d+)\s*Absolute upper-left Y:\s*(-?\d+).*?Width:\s*(\d+)\s*"
+                      r"Height:\s*(\d+)", res.stdout.decode(), re.S)
+        return tuple(map(int, m.groups())) if res.returncode == 0 and m else None
 
     def key(self, wid, *keys):
         self.run(["xdotool", "windowfocus", "--sync", str(wid)], check=False)
         self.run(["xdotool", "key", "--delay", "30", *keys])
-
-    def click(self, button):
-        self.run(["xdotool", "click", str(button)])
 
     def screenshot(self):
         raw = self.run(["import", "-window", "root", "-depth", "8", "rgb:-"], timeout=30).stdout
@@ -152,11 +111,11 @@ class Desktop:
         return Shot(raw)
 
     def screenshot_when_painted(self, box):
-        """A screenshot once the window in box shows its one-pixel frame, black while it has
-        the focus and grey without, at its bottom-right corner: the paint of that size is done."""
+        # Done once the window's one-pixel frame (black with the focus, grey without) shows at
+        # the bottom-right corner of box: the paint of that size is complete.
         x, y, w, h = box
-        return wait_for(f"a painted {w} x {h} window", lambda: (lambda s: s if s.pixel(x + w - 1, y + h - 1) in (
-            (0, 0, 0), (0x99, 0x99, 0x99)) else None)(self.screenshot()), 10)
+        return wait_for(f"a painted {w} x {h} window", lambda: next((s for s in [self.screenshot()] if s.pixel(
+            x + w - 1, y + h - 1) in ((0, 0, 0), (0x99, 0x99, 0x99))), None))
 
     def clipboard(self):
         res = self.run(["xclip", "-o", "-selection", "clipboard"], check=False, timeout=10)
@@ -168,53 +127,32 @@ class Desktop:
                        env=self.env, stdin=subprocess.DEVNULL, timeout=10, check=True)
 
 
-class Shot:
+class Shot(bytes):
     """A root-window screenshot as raw RGB bytes."""
 
-    def __init__(self, raw):
-        self.raw = raw
-
     def pixel(self, x, y):
-        i = (y * SCREEN_W + x) * 3
-        return tuple(self.raw[i:i + 3])
+        return tuple(self[(y * SCREEN_W + x) * 3:(y * SCREEN_W + x) * 3 + 3])
 
     def save_png(self, path, box):
-        x0, y0, w, h = box
-        rows = b"".join(b"\0" + self.raw[((y0 + y) * SCREEN_W + x0) * 3:((y0 + y) * SCREEN_W + x0 + w) * 3]
-                        for y in range(h))
-
-        def chunk(kind, data):
-            return (struct.pack(">I", len(data)) + kind + data
-                    + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
-        png = (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0))
-               + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
-        with open(path, "wb") as f:
-            f.write(png)
+        x, y, w, h = box
+        subprocess.run(["convert", "-size", f"{SCREEN_W}x{SCREEN_H}", "-depth", "8", "rgb:-", "-crop", f"{w}x{h}+{x}+{y}",
+                        path], input=self, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=30)
 
 
 class Picker:
-    """One tintora.exe started from its own folder."""
+    """One tintora.exe started from a fresh folder of its own."""
 
-    def __init__(self, desktop, folder):
-        self.desktop = desktop
-        self.folder = folder
-        self.exe = os.path.join(folder, "tintora.exe")
-        self.proc = None
-        self.wid = None
-
-    @staticmethod
-    def prepare(desktop, name):
-        folder = os.path.join(desktop.build_dir, "e2e-run", name)
-        shutil.rmtree(folder, ignore_errors=True)
-        os.makedirs(folder)
-        shutil.copy(os.path.join(desktop.build_dir, "platform", "win32", "tintora.exe"), folder)
-        return Picker(desktop, folder)
+    def __init__(self, desktop, name):
+        self.desktop, self.proc, self.wid = desktop, None, None
+        self.folder = os.path.join(desktop.build_dir, "e2e-run", name)
+        shutil.rmtree(self.folder, ignore_errors=True)
+        os.makedirs(self.folder)
+        shutil.copy(os.path.join(desktop.build_dir, "platform", "win32", "tintora.exe"), self.folder)
 
     def start(self, expect_window=True, timeout=30):
-        log = open(os.path.join(self.folder, "wine.log"), "wb")
-        self.proc = subprocess.Popen([WINE, self.exe], cwd=self.folder, env=self.desktop.env,
-                                     stdin=subprocess.DEVNULL, stdout=log, stderr=log)
-        log.close()
+        with open(os.path.join(self.folder, "wine.log"), "wb") as log:
+            self.proc = subprocess.Popen([WINE, os.path.join(self.folder, "tintora.exe")], cwd=self.folder,
+                                         env=self.desktop.env, stdin=subprocess.DEVNULL, stdout=log, stderr=log)
         if expect_window:
             self.wid = wait_for("the Tintora window", lambda: (self.desktop.windows() or [None])[0], timeout)
         return self
@@ -223,7 +161,7 @@ class Picker:
         return self.desktop.geometry(self.wid)
 
     def wait_geometry(self, what, ok, timeout=10):
-        return wait_for(what, lambda: (lambda g: g if g and ok(g) else None)(self.geometry()), timeout)
+        return wait_for(what, lambda: (g := self.geometry()) and ok(g) and g, timeout)
 
     def wait_exit(self, timeout=15):
         try:
@@ -236,10 +174,10 @@ class Picker:
             self.proc.kill()
             self.proc.wait(10)
 
-    def settings(self):
+    def settings(self, data=None):
+        """qv.ini as bytes (None when missing); with data, writes it first."""
         path = os.path.join(self.folder, "qv.ini")
+        if data is not None:
+            with open(path, "wb") as f:
+                f.write(data)
         return open(path, "rb").read() if os.path.exists(path) else None
-
-    def write_settings(self, data):
-        with open(os.path.join(self.folder, "qv.ini"), "wb") as f:
-            f.write(data)
