@@ -69,14 +69,15 @@ int group_of(uint16_t id) {
 }
 
 uint16_t command_for_value(int group, int32_t value) {
+    // The mode group is in menu order, not mode order.
+    if (group == GROUP_MODE)
+        return value >= 0 && value <= MODE_GRADATION ? mode_command_of[value] : 0;
     const ChoiceGroup& g = choice_groups[group];
     for (int i = 0; i < g.count; ++i) {
         const int32_t chosen = group == GROUP_RATE     ? rate_ms_values[i]
                                : group == GROUP_CYCLES ? half_cycle_values[i]
-                               : group == GROUP_MODE   ? -1  // by mode_command_of instead
                                                        : i;
         if (chosen == value) return g.ids[i];
     }
-    if (group == GROUP_MODE && value >= 0 && value <= MODE_GRADATION) return mode_command_of[value];
     return 0;
 }

@@ -240,6 +240,7 @@ TEST(Commands, StartUpReplayChecksExactlyTheLoadedChoices) {
          {CMD_MODE_MIX_PANEL, CMD_FMT_CSS, CMD_DECIMALS_6, CMD_GRAD_SHAPE_LINEAR, CMD_GRAD_REPEAT_INFINITE,
           CMD_WAVE_SINE, CMD_FMT_UPPERCASE}},
         {10, 100, 16, -1, 8, -1, 4, 1, 0, 1, {CMD_RATE_10, CMD_GRAD_CYCLES_0_5, CMD_GRAD_OUT_AT_MID}},
+        {-1, 500, -1, 3, -1, 3, -1, 0, 0, 0, {CMD_RATE_2}},
     };
     for (const auto& c : cases) {
         Picker t(MODE_RGB_PANEL);
