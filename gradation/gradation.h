@@ -16,7 +16,7 @@ void render_gradation(AppState& s);
 // The repetition profile of grad_repeat and grad_wave: maps a shape parameter to 0..1.
 double repeat_profile(const AppState& s, double x);
 
-// Whether a render of the current settings is a long pixel-wise one: the caller shows
+// Whether a render of the current settings draws cell by cell outside a drag: the caller shows
 // the wait cursor before render_gradation and the arrow after it. Flat fills and
 // renders during a drag leave the cursor alone.
 bool gradation_shows_wait_cursor(const AppState& s);

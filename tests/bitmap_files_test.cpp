@@ -20,13 +20,15 @@ uint32_t le(const std::vector<uint8_t>& b, size_t at, int width) {  // width 2 o
 }
 
 // A small BMP reader written from the file format alone: checks the headers (and so the
-// file size and row padding) and returns the pixels top row first as ColorRef, or nothing
+// file size and row padding; reserved, resolution and colour counts zero, 0 colours used
+// meaning a full table) and returns the pixels top row first as ColorRef, or nothing
 // when anything is off.
 std::vector<ColorRef> decode_bmp(const std::vector<uint8_t>& f, int w, int h, int bits) {
     const size_t offset = bits == 8 ? 1078 : 54, row = (static_cast<size_t>(w) * bits / 8 + 3) / 4 * 4;
     if (f.size() != offset + row * h || f[0] != 'B' || f[1] != 'M' || le(f, 2, 4) != f.size() ||
         le(f, 10, 4) != offset || le(f, 14, 4) != 40 || le(f, 18, 4) != uint32_t(w) || le(f, 22, 4) != uint32_t(h) ||
-        le(f, 26, 2) != 1 || le(f, 28, 2) != uint32_t(bits) || le(f, 30, 4) != 0 || le(f, 34, 4) != row * h)
+        le(f, 26, 2) != 1 || le(f, 28, 2) != uint32_t(bits) || le(f, 30, 4) != 0 || le(f, 34, 4) != row * h ||
+        le(f, 6, 4) != 0 || le(f, 38, 4) != 0 || le(f, 42, 4) != 0 || le(f, 46, 4) != 0 || le(f, 50, 4) != 0)
         return {};
     std::vector<ColorRef> pixels;
     for (int i = 0; i < w * h; ++i) {

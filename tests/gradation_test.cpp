@@ -148,6 +148,7 @@ TEST(Gradation, DragCellSize) {
         const int cells_w = (c.w + c.cell - 1) / c.cell, cells_h = (c.h + c.cell - 1) / c.cell;
         EXPECT_TRUE(written_within(dragged, cells_w * c.cell, cells_h * c.cell)) << c.w << "x" << c.h;
         s.drag_state = -1, s.grad_block_w = s.grad_block_h = c.cell;
+        EXPECT_TRUE(gradation_shows_wait_cursor(s));  // outside a drag even in cells
         EXPECT_EQ(dragged.store, render(s).store) << c.w << "x" << c.h;
         s.grad_block_w = s.grad_block_h = c.cell / 2;
         EXPECT_TRUE(c.cell == 1 || dragged.store != render(s).store) << c.w << "x" << c.h;

@@ -106,6 +106,10 @@ TEST(ColorQuantizer, MapsToNearestAndDithers) {
         // Grey 100 on black and white: 100 -> black (error 100 spreads 43.75 right,
         // 31.25 below, 6.25 below right); 143.75 -> white; 110.39 -> black; 19.78 -> black.
         {"dithered grey", {0, 0, 0, 255, 255, 255}, Pixels(2 * 2 * 3, 100), 2, 2, {0, 1, 0, 0}},
+        // Pixel (1, 1) wants (384, 488, 255): 872 from blue, 1127 from black, neither below
+        // 768, so it keeps the previous pixel's black although blue is the nearer.
+        {"none near: previous index", {255, 0, 0, 0, 0, 0},
+         {255, 0, 0, 255, 255, 0, 255, 0, 255, 255, 255, 0, 0, 255, 255, 255, 0, 0}, 3, 2, {1, 1, 0, 1, 1, 1}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(mapped<ColorQuantizer>(c.palette, c.px, c.w, c.h), c.want) << c.name;
