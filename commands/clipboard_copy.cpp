@@ -4,8 +4,8 @@
 #include "export/color_text.h"
 
 void clipboard_copy(AppState& s, Platform& window, int kind) {
-    // The capture and gradation modes always copy their picture; that branch belongs to
-    // the bitmap export, so until it exists these modes put nothing on the clipboard.
+    // The capture and gradation modes always copy their picture, never text; the picture
+    // copy comes with the bitmap commands, and until then these modes copy nothing.
     if (s.window_mode == MODE_CAPTURE || s.window_mode == MODE_GRADATION || kind != COPY_TEXT)
         return;
     char text[COLOR_TEXT_SIZE];
