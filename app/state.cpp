@@ -101,9 +101,13 @@ Point place_beside_pointer(Point p, Size w, int screen_width, int screen_height)
     return at;
 }
 
-void derive_current_components(AppState& s) {
+void split_current_color(AppState& s) {
     s.cur_r = color_red(s.current_color);
     s.cur_g = color_green(s.current_color);
     s.cur_b = color_blue(s.current_color);
+}
+
+void derive_current_components(AppState& s) {
+    split_current_color(s);
     rgb_to_hls(s.cur_r, s.cur_g, s.cur_b, s.cur_h, s.cur_l, s.cur_s);
 }

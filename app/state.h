@@ -154,5 +154,8 @@ Size mode_size(const AppState& s);
 // edge), top at the pointer (or raised by the height near the bottom edge).
 Point place_beside_pointer(Point pointer, Size window, int screen_width, int screen_height);
 
+// Splits current_color into cur_r/g/b.
+void split_current_color(AppState& s);
+
 // Splits current_color into cur_r/g/b and derives cur_h/l/s.
 void derive_current_components(AppState& s);

@@ -97,9 +97,7 @@ void follow_up(AppState& s, Platform& window, uint16_t id) {
         return;
     }
     if (palette_slot(palette_recall_ids, id) >= 0 || is_edit(id)) {
-        s.cur_r = color_red(s.current_color);
-        s.cur_g = color_green(s.current_color);
-        s.cur_b = color_blue(s.current_color);
+        split_current_color(s);
         s.hold = 1;
         push_history(s, &window);
         return;

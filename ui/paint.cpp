@@ -1,4 +1,4 @@
-// Title bar, minimum chip, the per-mode panel slot and presenting the window-sized frame.
+// Title bar, minimum chip and presenting the window-sized frame of the back buffer.
 #include "ui/paint.h"
 
 #include <algorithm>
@@ -8,25 +8,6 @@
 #include "ui/pointer.h"
 
 namespace {
-
-using PanelPainter = void (*)(AppState&, Platform&);
-
-// The panel drawn under the title bar, by window mode. A mode without an entry shows
-// the white panel background; MODE_COMPACT has no panel at all.
-constexpr PanelPainter PANEL_PAINTERS[MODE_COUNT] = {
-    nullptr,  // MODE_MINIMUM: painted by paint_minimum
-    nullptr,  // MODE_COMPACT
-    nullptr,  // MODE_RGB_PANEL
-    nullptr,  // MODE_HLS_PANEL
-    nullptr,  // MODE_ZOOM
-    nullptr,  // MODE_RECORD_PANEL
-    nullptr,  // MODE_CAPTURE
-    nullptr,  // MODE_MIX_PANEL
-    nullptr,  // MODE_GRADATION
-    nullptr,  // MODE_RGB_OVERVIEW
-    nullptr,  // MODE_HLS_OVERVIEW
-};
-static_assert(sizeof(PANEL_PAINTERS) / sizeof(PANEL_PAINTERS[0]) == MODE_COUNT);
 
 // The mode's size, limited to the back buffer so a bad stored size cannot read past it.
 Size frame_size(const AppState& s) {
@@ -45,10 +26,9 @@ void present_frame(AppState& s, Platform& p, Size size) {
 void sample_current_color(AppState& s, Platform& p) {
     if (!s.hold) {
         s.current_color = p.read_screen_pixel(s.pointer_pos);
-        s.cur_r = color_red(s.current_color);
-        s.cur_g = color_green(s.current_color);
-        s.cur_b = color_blue(s.current_color);
-        if (s.window_mode == MODE_HLS_PANEL) rgb_to_hls(s.cur_r, s.cur_g, s.cur_b, s.cur_h, s.cur_l, s.cur_s);
+        // Hue, lightness and saturation follow only in the HLS panel, not in its overview.
+        if (s.window_mode == MODE_HLS_PANEL) derive_current_components(s);
+        else split_current_color(s);
     } else if (s.window_mode == MODE_HLS_PANEL) {
         // The HLS components are the truth while fixed; current_color is left as it is.
         hls_to_rgb(s.cur_h, s.cur_l, s.cur_s, s.cur_r, s.cur_g, s.cur_b);
@@ -82,21 +62,15 @@ void paint_common(AppState& s, Platform& p) {
         frame_box(back, 0, 0, size.width, size.height, FRAME_UNFOCUSED_COLOR);
     }
 
-    char text[16];
-    if (s.edit_target == 1) {
-        std::snprintf(text, sizeof text, "EDIT IN ");
-    } else if (s.edit_target == 2) {
-        std::snprintf(text, sizeof text, "EDIT OUT");
-    } else {
-        format_title_readout(s.current_color, s.text_format, s.hex_uppercase, text);
-    }
+    char readout[16];
+    format_title_readout(s.current_color, s.text_format, s.hex_uppercase, readout);
+    const char* text = s.edit_target == 1 ? "EDIT IN " : s.edit_target == 2 ? "EDIT OUT" : readout;
     p.draw_text(back, 18, 3, text, title_text_color(s));
 
     frame_box(back, 0, 0, SWATCH_WIDTH, TITLE_BAR_HEIGHT, 0x000000);
     fill_box(back, 1, 1, SWATCH_WIDTH - 2, TITLE_BAR_HEIGHT - 2, s.current_color);
 
-    const int mode = s.window_mode;
-    if (mode >= 0 && mode < MODE_COUNT && PANEL_PAINTERS[mode]) PANEL_PAINTERS[mode](s, p);
+    // The mode panels are drawn here, over the white panel background, once they exist.
     present_frame(s, p, size);
 }
 

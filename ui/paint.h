@@ -16,7 +16,7 @@ constexpr int SWATCH_WIDTH = 16;
 ColorRef contrast_color(ColorRef c);
 
 // Samples the screen unless hold is set, feeds the in/out edit, composes title bar,
-// frame, readout, swatch and the mode's panel in the back buffer, then presents.
+// frame, readout and swatch over the white panel in the back buffer, then presents.
 void paint_common(AppState& s, Platform& p);
 // The bare colour chip of MODE_MINIMUM with its hex value; always samples.
 void paint_minimum(AppState& s, Platform& p);
