@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "export/color_text.h"
+
 namespace {
 
 // One run of equal elements at a fixed offset; `at` finds the first element in the
@@ -129,7 +131,7 @@ void default_unless_fraction(double& v, double fallback) {
 
 // The Ctrl-held overviews exist only while Ctrl is down: they are kept as their panels.
 int32_t stored_mode(int32_t mode) {
-    return mode == MODE_RGB_OVERVIEW || mode == MODE_HLS_OVERVIEW ? mode - 7 : mode;
+    return mode == MODE_RGB_OVERVIEW || mode == MODE_HLS_OVERVIEW ? mode_info(mode).panel : mode;
 }
 
 std::string settings_path(const AppState& s) { return std::string(s.exe_dir) + "qv.ini"; }
@@ -156,7 +158,7 @@ bool decode_settings(AppState& s, const uint8_t* data, size_t size) {
 
 void sanitize_settings(AppState& s) {
     s.window_mode = stored_mode(s.window_mode);
-    default_unless(s.window_mode, 0, MODE_GRADATION, MODE_RGB_PANEL);
+    default_unless(s.window_mode, 0, CHOSEN_MODE_COUNT - 1, MODE_RGB_PANEL);
     default_unless(s.text_format, 0, FMT_COUNT - 1, FMT_C);
     default_unless(s.decimals, 0, 2, 1);
     default_unless(s.grad_shape, 0, SHAPE_COUNT - 1, SHAPE_LINEAR);
@@ -193,7 +195,7 @@ void apply_settings_fixups(AppState& s, Point pointer) {
     update_area_window_sizes(s);
     s.window_pos = place_beside_pointer(pointer, mode_size(s), s.screen_width, s.screen_height);
     derive_current_components(s);
-    if (s.window_mode == MODE_CAPTURE || s.window_mode == MODE_GRADATION) s.hold = 0;
+    if (is_area_mode(s.window_mode)) s.hold = 0;
 }
 
 void load_settings(AppState& s, Platform& p) {

@@ -7,11 +7,7 @@
 #include <cstring>
 #include <string>
 
-static constexpr Size BASE_WINDOW_SIZES[MODE_COUNT] = {
-    {39, 13}, {67, 17}, {67, 57}, {67, 57}, {67, 83}, {67, 89},
-    {67, 83}, {67, 57}, {67, 83}, {67, 57}, {67, 57},
-};
-static_assert(sizeof(BASE_WINDOW_SIZES) / sizeof(BASE_WINDOW_SIZES[0]) == MODE_COUNT);
+#include "export/color_text.h"
 
 static void build_tables(AppState& s) {
     // 6.2832 / 45, not 2 pi / 45: the ring's marker places depend on this exact step.
@@ -20,7 +16,7 @@ static void build_tables(AppState& s) {
         s.hue_ring_points[i].x = static_cast<int32_t>(std::sin(a) * 13 + 15);
         s.hue_ring_points[i].y = static_cast<int32_t>(15 - std::cos(a) * 13);
     }
-    for (int i = 0; i < SINE_TABLE_SIZE; ++i)
+    for (int i = 0; i < GRAD_SINE_TABLE_SIZE; ++i)
         s.sine_table[i] = static_cast<float>((1 - std::cos(i * 0.0031415926535)) * 0.5);
 }
 
@@ -32,7 +28,7 @@ void initialize_state(AppState& s, const char* exe_dir, int screen_width, int sc
     s.exe_dir[n] = '\0';
     set_default_save_prefix(s);
     std::memcpy(s.settings_marker, "qv3.71; ", 9);
-    for (int m = 0; m < MODE_COUNT; ++m) s.window_sizes[m] = BASE_WINDOW_SIZES[m];
+    for (int m = 0; m < MODE_COUNT; ++m) s.window_sizes[m] = mode_info(m).size;
     s.refresh_ms = 100;
     s.screen_width = screen_width;
     s.screen_height = screen_height;
@@ -48,7 +44,8 @@ void initialize_state(AppState& s, const char* exe_dir, int screen_width, int sc
     s.grad_block_h = 1;
     s.window_pos = {-1, -1};
     s.window_mode = MODE_RGB_PANEL;
-    s.edit_target = s.dragging = s.shift_down = s.ctrl_down = s.hold = 0;
+    s.edit_target = EDIT_NONE;
+    s.dragging = s.shift_down = s.ctrl_down = s.hold = 0;
     s.marked_cell = s.chip_mode = s.image_valid = s.save_counter = 0;
     s.panel_focus = -1;
     s.drag_state = -1;
@@ -92,6 +89,28 @@ void update_area_window_sizes(AppState& s) {
 Size mode_size(const AppState& s) {
     const int m = s.window_mode >= 0 && s.window_mode < MODE_COUNT ? s.window_mode : MODE_RGB_PANEL;
     return s.window_sizes[m];
+}
+
+GradationSettings gradation_settings(const AppState& s) {
+    GradationSettings g;
+    g.area_size = s.area_size;
+    g.in_color = s.in_color;
+    g.out_color = s.out_color;
+    g.grad_in_x = s.grad_in_x;
+    g.grad_in_y = s.grad_in_y;
+    g.grad_out_x = s.grad_out_x;
+    g.grad_out_y = s.grad_out_y;
+    g.grad_mid_pos = s.grad_mid_pos;
+    g.grad_out_at_mid = s.grad_out_at_mid;
+    g.grad_shape = s.grad_shape;
+    g.grad_wave = s.grad_wave;
+    g.grad_repeat = s.grad_repeat;
+    g.grad_half_cycles = s.grad_half_cycles;
+    g.grad_block_w = s.grad_block_w;
+    g.grad_block_h = s.grad_block_h;
+    g.dragging = s.drag_state >= 0;
+    g.sine_table = s.sine_table;
+    return g;
 }
 
 Point place_beside_pointer(Point p, Size w, int screen_width, int screen_height) {

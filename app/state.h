@@ -2,65 +2,26 @@
 #pragma once
 #include <cstdint>
 
+#include "app/modes.h"
+#include "base/geometry.h"
+#include "base/image.h"
 #include "color/color.h"
+#include "color/mix.h"
 #include "commands/menu_model.h"
-#include "ui/image.h"
+#include "gradation/gradation.h"
+#include "ui/layout.h"
 
 constexpr int PATH_SIZE = 260;  // bytes of a path field, terminator included
 
-struct Point {
-    int32_t x = 0;
-    int32_t y = 0;
-};
-struct Rect {
-    int32_t left = 0, top = 0, right = 0, bottom = 0;
-};
-struct Size {
-    int32_t width = 0;
-    int32_t height = 0;
-};
-
-// Window modes; 9 and 10 are the Ctrl-held overviews of modes 2 and 3.
-enum : int32_t {
-    MODE_MINIMUM = 0,
-    MODE_COMPACT = 1,
-    MODE_RGB_PANEL = 2,
-    MODE_HLS_PANEL = 3,
-    MODE_ZOOM = 4,
-    MODE_RECORD_PANEL = 5,
-    MODE_CAPTURE = 6,
-    MODE_MIX_PANEL = 7,
-    MODE_GRADATION = 8,
-    MODE_RGB_OVERVIEW = 9,
-    MODE_HLS_OVERVIEW = 10,
-    MODE_COUNT = 11,
-};
-
-// Colour text notations (text_format).
-enum : int32_t {
-    FMT_PLAIN, FMT_C, FMT_BASIC, FMT_HTML, FMT_HTML_QUOTED, FMT_HTML_TAG, FMT_RGB_DEC,
-    FMT_RGB_HEX_C, FMT_RGB_HEX_BASIC, FMT_RGB_REAL, FMT_RGB_FLOAT, FMT_RGB_PERCENT, FMT_CSS,
-    FMT_JAVA, FMT_POVRAY, FMT_ULONG, FMT_COUNT
-};
-
-// Gradation choices (grad_shape, grad_repeat, grad_wave).
-enum : int32_t {
-    SHAPE_LINEAR, SHAPE_RECT, SHAPE_DIAMOND, SHAPE_ELLIPSE, SHAPE_HYPERBOLA, SHAPE_SPIRAL,
-    SHAPE_RADIAL, SHAPE_HONEYCOMB, SHAPE_COUNT
-};
-enum : int32_t { REPEAT_ONCE, REPEAT_MIRROR, REPEAT_INFINITE, REPEAT_COUNT };
-enum : int32_t { WAVE_SINE, WAVE_SQUARE, WAVE_TRIANGLE, WAVE_SAWTOOTH, WAVE_COUNT };
-
-// The back buffer holds the largest capture window: a 640 x 480 area, title bar and frame.
-constexpr int BACK_WIDTH = 643;
-constexpr int BACK_HEIGHT = 500;
-constexpr int AREA_MAX_WIDTH = 640;
-constexpr int AREA_MAX_HEIGHT = 480;
 constexpr int HISTORY_COUNT = 8;
 constexpr int PALETTE_COUNT = 10;
 constexpr int RECORDED_COUNT = 20;  // history 0-7, palette 8-17, in 18, out 19
-constexpr int SINE_TABLE_SIZE = 1000;
+constexpr int IN_CELL = 18;         // in_color's place among the recorded colours
+constexpr int OUT_CELL = 19;
 constexpr int HUE_RING_POINTS = 45;
+
+// edit_target: which working colour every paint overwrites with the current colour.
+enum : int32_t { EDIT_NONE = 0, EDIT_IN = 1, EDIT_OUT = 2 };
 
 // Platform resources (device contexts, font, menus, accelerators, cursors, the mutex)
 // are owned by the platform backend and named by id; the record keeps what the
@@ -95,7 +56,7 @@ struct AppState {
     Point drag_origin;
     int32_t drag_start_value = 0;
     int32_t image_valid = 0;             // 0: the next paint rebuilds the derived image
-    int32_t edit_target = 0;             // 0 none, 1 paint writes in_color, 2 out_color
+    int32_t edit_target = 0;             // EDIT_NONE, EDIT_IN or EDIT_OUT
     int32_t marked_cell = 0;             // recorded-colour cell framed in the record panel
 
     // Colours
@@ -107,14 +68,14 @@ struct AppState {
     ColorRef recorded[RECORDED_COUNT] = {};
     ColorRef* const history = recorded;
     ColorRef* const palette = recorded + HISTORY_COUNT;
-    ColorRef& in_color = recorded[18];
-    ColorRef& out_color = recorded[19];
+    ColorRef& in_color = recorded[IN_CELL];
+    ColorRef& out_color = recorded[OUT_CELL];
     int32_t mix_mode = 0;                // 0 RGB average, 1 HLS average, 2 additive, 3 subtractive
     int32_t mix_ratio = 0;               // 0..100 on the mix strip
-    ColorRef mix_table[101] = {};
+    ColorRef mix_table[MIX_TABLE_SIZE] = {};
 
     // Text notation and files
-    int32_t text_format = 0;             // FMT_*
+    int32_t text_format = 0;             // FMT_* of export/color_text.h
     int32_t hex_uppercase = 0;
     int32_t decimals = 0;                // 0, 1, 2 -> 2, 4, 6 places
     int32_t save_counter = 0;            // 0..99
@@ -129,7 +90,7 @@ struct AppState {
 
     // Computed tables
     Point hue_ring_points[HUE_RING_POINTS];
-    float sine_table[SINE_TABLE_SIZE] = {};
+    float sine_table[GRAD_SINE_TABLE_SIZE] = {};
 
     AppState() = default;
     // The aliases above point into this record: copying would alias the source.
@@ -159,3 +120,6 @@ void split_current_color(AppState& s);
 
 // Splits current_color into cur_r/g/b and derives cur_h/l/s.
 void derive_current_components(AppState& s);
+
+// The gradation settings of the record, as the renderer takes them.
+GradationSettings gradation_settings(const AppState& s);

@@ -9,29 +9,30 @@ namespace {
 
 // A full-size area with the points placed inside it, so the centred shapes turn; the
 // render runs as ours or the literal one, at rest or as during a drag.
-void run(benchmark::State& state, bool literal, int drag_state) {
-    AppState s;
+void run(benchmark::State& state, bool literal, bool dragging) {
+    static AppState defaults;
+    initialize_state(defaults, "C:\\", 1920, 1080, 0xC0C0C0);
+    GradationSettings s = gradation_settings(defaults);
     ImageBuffer buffer = make_image(BACK_WIDTH, BACK_HEIGHT);
-    initialize_state(s, "C:\\", 1920, 1080, 0xC0C0C0);
-    s.back_buffer = buffer.image;
+    Image area = sub_image(buffer.image, AREA_ORIGIN.x, AREA_ORIGIN.y, BACK_WIDTH, BACK_HEIGHT);
     s.area_size = {AREA_MAX_WIDTH, AREA_MAX_HEIGHT};
     s.grad_shape = static_cast<int>(state.range(0));
     s.grad_wave = static_cast<int>(state.range(1));
     s.grad_half_cycles = static_cast<int>(state.range(2));
     s.grad_repeat = REPEAT_INFINITE;
     s.grad_in_x = 0.3, s.grad_in_y = 0.4, s.grad_out_x = 0.7, s.grad_out_y = 0.9;
-    s.drag_state = drag_state;
+    s.dragging = dragging;
     for (auto _ : state) {
-        if (literal) render_gradation_reference(s, s.back_buffer);
-        else render_gradation(s);
+        if (literal) render_gradation_reference(s, area);
+        else render_gradation(s, area);
         benchmark::DoNotOptimize(buffer.storage.data());
     }
 }
 
-void BM_Gradation(benchmark::State& state) { run(state, false, -1); }
-void BM_GradationLiteral(benchmark::State& state) { run(state, true, -1); }
+void BM_Gradation(benchmark::State& state) { run(state, false, false); }
+void BM_GradationLiteral(benchmark::State& state) { run(state, true, false); }
 // The coarse render while a point is dragged: 8 x 8 cells over 640 x 480.
-void BM_GradationDrag(benchmark::State& state) { run(state, false, 1); }
+void BM_GradationDrag(benchmark::State& state) { run(state, false, true); }
 
 void shapes(benchmark::internal::Benchmark* b) {
     b->ArgNames({"shape", "wave", "n"});

@@ -3,9 +3,7 @@
 
 #include <algorithm>
 
-#include "app/state.h"
-
-static_assert(sizeof(AppState::mix_table) / sizeof(ColorRef) == MIX_TABLE_SIZE);
+#include "color/color.h"
 
 // Bounds v to 0..hi, then truncates toward zero.
 static int clamp_to(double v, int hi) {
@@ -67,22 +65,22 @@ static void fill_hls(ColorRef* table, const Channels& in, const Channels& out) {
     }
 }
 
-void build_mix_table(AppState& s) {
-    const Channels in = split(s.in_color);
-    const Channels out = split(s.out_color);
-    switch (s.mix_mode) {
+bool build_mix_table(ColorRef in_color, ColorRef out_color, int mode, ColorRef (&table)[MIX_TABLE_SIZE]) {
+    const Channels in = split(in_color);
+    const Channels out = split(out_color);
+    switch (mode) {
     case MIX_RGB_AVERAGE:
-        for (int i = 0; i < MIX_TABLE_SIZE; ++i) s.mix_table[i] = average_rgb(in, out, i);
-        break;
+        for (int i = 0; i < MIX_TABLE_SIZE; ++i) table[i] = average_rgb(in, out, i);
+        return true;
     case MIX_HLS_AVERAGE:
-        fill_hls(s.mix_table, in, out);
-        break;
+        fill_hls(table, in, out);
+        return true;
     case MIX_ADDITIVE:
     case MIX_SUBTRACTIVE:
         for (int i = 0; i < MIX_TABLE_SIZE; ++i)
-            s.mix_table[i] = add_or_subtract(in, out, i, s.mix_mode == MIX_SUBTRACTIVE);
-        break;
+            table[i] = add_or_subtract(in, out, i, mode == MIX_SUBTRACTIVE);
+        return true;
     default:
-        break;  // unknown model: keep the table
+        return false;  // unknown model: keep the table
     }
 }

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "app/state.h"
+#include "export/color_text.h"
 
 const uint16_t mode_command_of[9] = {
     CMD_MODE_MINIMUM,      CMD_MODE_COMPACT, CMD_MODE_RGB_PANEL, CMD_MODE_HLS_PANEL, CMD_MODE_ZOOM,

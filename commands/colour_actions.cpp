@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int IN_CELL = 18;  // in_color; out_color follows at 19
-
 void recall_history(AppState& s) {
     const ColorRef newest = s.history[0];
     s.current_color = newest;
@@ -22,13 +20,13 @@ void store_and_edit(AppState& s, int which) {
     s.recorded[IN_CELL + which] = s.current_color;
     s.marked_cell = IN_CELL + which;
     // The mix panel only takes the colour; the other modes go on editing it.
-    if (s.window_mode != MODE_MIX_PANEL) s.edit_target = 1 + which;
+    if (s.window_mode != MODE_MIX_PANEL) s.edit_target = EDIT_IN + which;
 }
 
 void recall_and_edit(AppState& s, int which) {
     s.current_color = s.recorded[IN_CELL + which];
     s.marked_cell = IN_CELL + which;
-    s.edit_target = 1 + which;
+    s.edit_target = EDIT_IN + which;
 }
 
 void average(AppState& s) {
@@ -40,13 +38,13 @@ void average(AppState& s) {
 }
 
 void grey(AppState& s) {
-    if (s.window_mode == MODE_CAPTURE || s.window_mode == MODE_GRADATION) {
-        // The area picture lies in the back buffer at (1, 17).
-        for (int y = 0; y < s.area_size.height; ++y)
-            for (int x = 0; x < s.area_size.width; ++x) {
-                const ColorRef c = get_pixel(s.back_buffer, 1 + x, 17 + y);
+    if (is_area_mode(s.window_mode)) {
+        Image area = sub_image(s.back_buffer, AREA_ORIGIN.x, AREA_ORIGIN.y, s.area_size.width, s.area_size.height);
+        for (int y = 0; y < area.height; ++y)
+            for (int x = 0; x < area.width; ++x) {
+                const ColorRef c = get_pixel(area, x, y);
                 const int g = grey_level(color_red(c), color_green(c), color_blue(c));
-                set_pixel(s.back_buffer, 1 + x, 17 + y, make_color(g, g, g));
+                set_pixel(area, x, y, make_color(g, g, g));
             }
         return;
     }

@@ -28,8 +28,6 @@ struct MenuEntry {
 };
 extern const std::array<MenuEntry, MENU_ENTRY_COUNT> menu_table;
 
-// Popups in resource order; the window shows index POPUP_* for the mode.
-enum : int { POPUP_NORMAL, POPUP_CAPTURE, POPUP_COLMIX, POPUP_GRAD, POPUP_COUNT };
 extern const int popup_start[POPUP_COUNT];  // index of each MENU_POPUP entry
 
 // Accelerator flags and keys as the Win32 values, so a real table builds from them.

@@ -5,6 +5,9 @@
 // Entries in menu_table (command_table.h checks that the two agree).
 constexpr int MENU_ENTRY_COUNT = 278;
 
+// The four popups in resource order: popup, popup_cap, popup_colmix, popup_grad.
+enum : int { POPUP_NORMAL, POPUP_CAPTURE, POPUP_COLMIX, POPUP_GRAD, POPUP_COUNT };
+
 // What a dispatcher step last wrote for an item; untouched items show the resource state.
 enum : uint8_t { CHECK_AS_RESOURCE = 0, CHECK_SET_OFF = 1, CHECK_SET_ON = 2 };
 

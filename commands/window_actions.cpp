@@ -9,14 +9,10 @@
 
 namespace {
 
-bool mode_leaves_chip(int32_t mode) {
-    return mode == MODE_CAPTURE || mode == MODE_MIX_PANEL || mode == MODE_GRADATION;
-}
-
 void set_window_mode(AppState& s, int32_t mode) {
     s.window_mode = mode;
-    s.edit_target = 0;
-    if (!mode_leaves_chip(mode)) return;
+    s.edit_target = EDIT_NONE;
+    if (mode_info(mode).keeps_chip) return;
     // Chip mode ends without bringing back its saved rate or mode.
     set_menu_check(s.popup_menus, CMD_CHIP_MODE, false);
     s.chip_mode = 0;
@@ -31,7 +27,7 @@ void set_window_mode(AppState& s, int32_t mode) {
 }
 
 void toggle_chip_mode(AppState& s, int& result) {
-    if (mode_leaves_chip(s.window_mode)) return;
+    if (!mode_info(s.window_mode).keeps_chip) return;
     s.chip_mode = s.chip_mode ? 0 : 1;
     if (s.chip_mode) {
         s.chip_saved_refresh_ms = s.refresh_ms;
@@ -47,10 +43,8 @@ void toggle_chip_mode(AppState& s, int& result) {
     }
     // The overviews are the panels 2 and 3 while Ctrl is held (as it is for Ctrl+T), and
     // the key's release returns to the panel without a mode command: mark the panel now.
-    const int32_t shown = s.window_mode == MODE_RGB_OVERVIEW   ? MODE_RGB_PANEL
-                          : s.window_mode == MODE_HLS_OVERVIEW ? MODE_HLS_PANEL
-                                                               : s.window_mode;
-    if (shown >= 0 && shown <= MODE_GRADATION) dispatch_command(s, nullptr, mode_command_of[shown]);
+    const int32_t shown = mode_info(s.window_mode).panel;
+    if (shown >= 0 && shown < CHOSEN_MODE_COUNT) dispatch_command(s, nullptr, mode_command_of[shown]);
     result = 1;
 }
 
@@ -75,10 +69,10 @@ bool run_window_action(AppState& s, uint16_t id, int& result) {
 
 int run_return(AppState& s, Platform& window) {
     push_history(s, &window);
-    if (s.edit_target == 0 || (s.return_mode != MODE_MIX_PANEL && s.return_mode != MODE_GRADATION))
+    if (s.edit_target == EDIT_NONE || (s.return_mode != MODE_MIX_PANEL && s.return_mode != MODE_GRADATION))
         return 0;
     s.image_valid = 0;
-    s.edit_target = 0;
+    s.edit_target = EDIT_NONE;
     s.window_mode = s.return_mode;
     if (s.window_mode == MODE_MIX_PANEL) dispatch_command(s, nullptr, CMD_MODE_MIX_PANEL);
     return 1;

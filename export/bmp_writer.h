@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/image.h"
+#include "base/image.h"
 
 constexpr int BMP_HEADERS_SIZE = 54;                 // 14-byte file + 40-byte info header
 constexpr int BMP_COLOR_TABLE_ENTRIES = 256;

@@ -34,7 +34,7 @@ constexpr Notation notations[] = {
     {nullptr, nullptr, ARGS_REAL},
     {"%d", "%d", ARGS_PACKED},
 };
-static_assert(std::size(notations) == 16);
+static_assert(std::size(notations) == FMT_COUNT);
 
 // [notation][decimals] for FMT_RGB_REAL, FMT_RGB_FLOAT and FMT_POVRAY.
 constexpr const char* real_formats[3][3] = {
@@ -46,9 +46,9 @@ constexpr const char* real_formats[3][3] = {
 const char* real_format(int32_t text_format, int32_t decimals) {
     if (decimals < 0 || decimals > 2) return nullptr;
     switch (text_format) {
-    case 9: return real_formats[0][decimals];
-    case 10: return real_formats[1][decimals];
-    case 14: return real_formats[2][decimals];
+    case FMT_RGB_REAL: return real_formats[0][decimals];
+    case FMT_RGB_FLOAT: return real_formats[1][decimals];
+    case FMT_POVRAY: return real_formats[2][decimals];
     default: return nullptr;
     }
 }
@@ -102,7 +102,7 @@ constexpr Notation readouts[] = {
     {"%02d/%02d/%02d", "%02d/%02d/%02d", ARGS_SCALED},
     {"%8d", "%8d", ARGS_PACKED},
 };
-static_assert(std::size(readouts) == 16);
+static_assert(std::size(readouts) == FMT_COUNT);
 
 }  // namespace
 
@@ -119,6 +119,6 @@ void format_color_text(ColorRef c, int32_t text_format, int32_t hex_uppercase, i
 
 void format_title_readout(ColorRef c, int32_t text_format, int32_t hex_uppercase, char out[16]) {
     const bool known = text_format >= 0 && text_format < static_cast<int32_t>(std::size(readouts));
-    const Notation& n = readouts[known ? text_format : 6];  // 6: the scaled decimal row
+    const Notation& n = readouts[known ? text_format : FMT_RGB_DEC];  // the scaled decimal row
     print_args(out, 16, hex_uppercase ? n.upper : n.lower, n.args, c);
 }

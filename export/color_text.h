@@ -3,7 +3,14 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "color/color.h"
+#include "base/color_ref.h"
+
+// Colour text notations (text_format).
+enum : int32_t {
+    FMT_PLAIN, FMT_C, FMT_BASIC, FMT_HTML, FMT_HTML_QUOTED, FMT_HTML_TAG, FMT_RGB_DEC,
+    FMT_RGB_HEX_C, FMT_RGB_HEX_BASIC, FMT_RGB_REAL, FMT_RGB_FLOAT, FMT_RGB_PERCENT, FMT_CSS,
+    FMT_JAVA, FMT_POVRAY, FMT_ULONG, FMT_COUNT
+};
 
 // Longest text (POV-Ray, six places) is 37 characters and the terminator.
 constexpr size_t COLOR_TEXT_SIZE = 40;

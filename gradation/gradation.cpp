@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "app/state.h"
 
 namespace {
 
@@ -16,6 +15,7 @@ constexpr double FOUR_OVER_PI = 1.273239544735;  // the radial shape's stored 4/
 // bound only keeps damaged values from overflowing the pixel offsets.
 constexpr double POINT_LIMIT = 64.0;
 constexpr int CELL_LIMIT = 1024;  // a larger cell covers any area anyway
+constexpr int AREA_LIMIT = 1024;  // no area is larger; the row buffers are sized for it
 
 enum class Plan { nothing, flat, cells };
 
@@ -60,8 +60,8 @@ inline double P(const Grad& g, double x) { return profile(x, g.repeat, g.wave); 
 // trunc(999 t) for t in 0..1; anything else stays inside the table.
 inline int sine_index(double t) {
     if (!(t > 0)) return 0;
-    if (t >= 1) return SINE_TABLE_SIZE - 1;
-    return static_cast<int>((SINE_TABLE_SIZE - 1) * t);
+    if (t >= 1) return GRAD_SINE_TABLE_SIZE - 1;
+    return static_cast<int>((GRAD_SINE_TABLE_SIZE - 1) * t);
 }
 
 // Shapes whose sample row is one cell lower than the cell's top row.
@@ -94,10 +94,10 @@ int cell_minimum(int W, int H) {
     return 1;
 }
 
-Grad plan_gradation(const AppState& s) {
+Grad plan_gradation(const GradationSettings& s) {
     Grad g;
-    g.W = std::min(s.area_size.width, AREA_MAX_WIDTH);
-    g.H = std::min(s.area_size.height, AREA_MAX_HEIGHT);
+    g.W = std::min(s.area_size.width, AREA_LIMIT);
+    g.H = std::min(s.area_size.height, AREA_LIMIT);
     if (g.W < 1 || g.H < 1) return g;
     g.N = std::max(s.grad_half_cycles, 1);
     g.shape = s.grad_shape >= 0 && s.grad_shape < SHAPE_COUNT ? s.grad_shape : SHAPE_LINEAR;
@@ -136,7 +136,7 @@ Grad plan_gradation(const AppState& s) {
 
     g.bw = std::clamp(s.grad_block_w, 1, CELL_LIMIT);
     g.bh = std::clamp(s.grad_block_h, 1, CELL_LIMIT);
-    if (s.drag_state >= 0) {
+    if (s.dragging) {
         const int k = cell_minimum(g.W, g.H);
         g.bw = std::max(g.bw, k);
         g.bh = std::max(g.bh, k);
@@ -276,11 +276,11 @@ void shade_row(const Grad& g, double* t, const double* k, const uint32_t* sine_w
 
 // One row of cells, each bw x bh, clipped to the buffer but not to the area.
 void write_cells(Image& img, const Grad& g, int r, int cols, const uint32_t* words) {
-    const int y_end = std::min(GRAD_AREA_Y + r + g.bh, img.height);
-    for (int y = GRAD_AREA_Y + r; y < y_end; ++y) {
+    const int y_end = std::min(r + g.bh, img.height);
+    for (int y = r; y < y_end; ++y) {
         uint32_t* row = img.pixels + static_cast<size_t>(y) * img.stride;
         for (int j = 0; j < cols; ++j) {
-            const int x0 = GRAD_AREA_X + j * g.bw;
+            const int x0 = j * g.bw;
             if (x0 >= img.width) break;
             std::fill(row + x0, row + std::min(x0 + g.bw, img.width), words[j]);
         }
@@ -288,14 +288,14 @@ void write_cells(Image& img, const Grad& g, int r, int cols, const uint32_t* wor
 }
 
 void render_cells(const Grad& g, Image& img) {
-    const int cols = (g.W + g.bw - 1) / g.bw;  // W <= AREA_MAX_WIDTH, so cols fits
-    double a[AREA_MAX_WIDTH], b[AREA_MAX_WIDTH], t[AREA_MAX_WIDTH], k[AREA_MAX_WIDTH];
-    uint32_t words[AREA_MAX_WIDTH];
-    uint32_t sine_words[SINE_TABLE_SIZE];
+    const int cols = (g.W + g.bw - 1) / g.bw;  // W <= AREA_LIMIT, so cols fits
+    double a[AREA_LIMIT], b[AREA_LIMIT], t[AREA_LIMIT], k[AREA_LIMIT];
+    uint32_t words[AREA_LIMIT];
+    uint32_t sine_words[GRAD_SINE_TABLE_SIZE];
     if (g.wave == WAVE_SINE)
-        for (int i = 0; i < SINE_TABLE_SIZE; ++i) sine_words[i] = ramp_word(g, g.sine[i]);
+        for (int i = 0; i < GRAD_SINE_TABLE_SIZE; ++i) sine_words[i] = ramp_word(g, g.sine[i]);
     prepare_columns(g, cols, a, b);
-    for (int r = 0; r < g.H && GRAD_AREA_Y + r < img.height; r += g.bh) {
+    for (int r = 0; r < g.H && r < img.height; r += g.bh) {
         shape_row(g, r, cols, a, b, t, k);
         shade_row(g, t, k, sine_words, cols, words);
         write_cells(img, g, r, cols, words);
@@ -304,18 +304,17 @@ void render_cells(const Grad& g, Image& img) {
 
 }  // namespace
 
-double repeat_profile(const AppState& s, double x) {
-    return profile(x, s.grad_repeat, s.grad_wave);
+double repeat_profile(double x, int32_t repeat, int32_t wave) { return profile(x, repeat, wave); }
+
+bool gradation_shows_wait_cursor(const GradationSettings& s) {
+    return !s.dragging && plan_gradation(s).plan == Plan::cells;
 }
 
-bool gradation_shows_wait_cursor(const AppState& s) {
-    return s.drag_state < 0 && plan_gradation(s).plan == Plan::cells;
-}
-
-void render_gradation(AppState& s) {
+void render_gradation(const GradationSettings& s, Image& area) {
+    if (area.pixels == nullptr) return;
     const Grad g = plan_gradation(s);
     if (g.plan == Plan::flat)
-        fill_box(s.back_buffer, GRAD_AREA_X, GRAD_AREA_Y, g.W, g.H, color_from_pixel(g.flat_pixel));
-    else if (g.plan == Plan::cells && s.back_buffer.pixels != nullptr)
-        render_cells(g, s.back_buffer);
+        fill_box(area, 0, 0, g.W, g.H, color_from_pixel(g.flat_pixel));
+    else if (g.plan == Plan::cells && g.sine != nullptr)
+        render_cells(g, area);
 }

@@ -1,22 +1,47 @@
-// The gradation renderer: paints the gradation area of the back buffer from the settings.
+// The gradation renderer: paints the gradation of the two working colours into an area.
 #pragma once
+#include <cstdint>
 
-struct AppState;
+#include "base/color_ref.h"
+#include "base/geometry.h"
+#include "base/image.h"
 
-// Area pixel (i, r) is back-buffer pixel (GRAD_AREA_X + i, GRAD_AREA_Y + r).
-constexpr int GRAD_AREA_X = 1;
-constexpr int GRAD_AREA_Y = 17;
+// Gradation choices (grad_shape, grad_repeat, grad_wave).
+enum : int32_t {
+    SHAPE_LINEAR, SHAPE_RECT, SHAPE_DIAMOND, SHAPE_ELLIPSE, SHAPE_HYPERBOLA, SHAPE_SPIRAL,
+    SHAPE_RADIAL, SHAPE_HONEYCOMB, SHAPE_COUNT
+};
+enum : int32_t { REPEAT_ONCE, REPEAT_MIRROR, REPEAT_INFINITE, REPEAT_COUNT };
+enum : int32_t { WAVE_SINE, WAVE_SQUARE, WAVE_TRIANGLE, WAVE_SAWTOOTH, WAVE_COUNT };
 
-// Renders the whole area once into s.back_buffer. Cells reaching past the area are
-// kept, but nothing is written outside the buffer. Settings only a damaged file can
-// hold (shape, wave or repeat out of range, no half cycles, non-finite points) still
-// give some picture and never an out-of-range read or a division by zero.
-void render_gradation(AppState& s);
+constexpr int GRAD_SINE_TABLE_SIZE = 1000;
 
-// The repetition profile of grad_repeat and grad_wave: maps a shape parameter to 0..1.
-double repeat_profile(const AppState& s, double x);
+// Everything a render reads, named as the state record names it.
+struct GradationSettings {
+    Size area_size;                       // W x H of the area
+    ColorRef in_color = 0, out_color = 0;  // the colours at parameter 0 and 1
+    double grad_in_x = 0, grad_in_y = 0;   // the points as fractions of W and H
+    double grad_out_x = 1, grad_out_y = 1;
+    double grad_mid_pos = 0.5;            // the 50 % point between in (0) and out (1)
+    int32_t grad_out_at_mid = 0;
+    int32_t grad_shape = SHAPE_LINEAR, grad_wave = WAVE_TRIANGLE, grad_repeat = REPEAT_INFINITE;
+    int32_t grad_half_cycles = 1;
+    int32_t grad_block_w = 1, grad_block_h = 1;
+    bool dragging = false;                // a drag is in progress: coarse cells
+    const float* sine_table = nullptr;    // GRAD_SINE_TABLE_SIZE entries
+};
 
-// Whether a render of the current settings draws cell by cell outside a drag: the caller shows
+// Renders the whole area once into area, whose (0, 0) is the area's top-left pixel.
+// Cells reaching past the area are kept, but nothing is written outside the image.
+// Settings only a damaged file can hold (shape, wave or repeat out of range, no half
+// cycles, non-finite points) still give some picture and never an out-of-range read
+// or a division by zero.
+void render_gradation(const GradationSettings& g, Image& area);
+
+// The repetition profile of a repeat and wave: maps a shape parameter to 0..1.
+double repeat_profile(double x, int32_t repeat, int32_t wave);
+
+// Whether a render of these settings draws cell by cell outside a drag: the caller shows
 // the wait cursor before render_gradation and the arrow after it. Flat fills and
 // renders during a drag leave the cursor alone.
-bool gradation_shows_wait_cursor(const AppState& s);
+bool gradation_shows_wait_cursor(const GradationSettings& g);

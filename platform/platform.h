@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/state.h"
-#include "ui/image.h"
+#include "base/color_ref.h"
+#include "base/geometry.h"
+#include "base/image.h"
 
 // Cursors the core asks for; the backend maps them to its own resources.
 enum CursorId : int {

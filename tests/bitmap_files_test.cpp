@@ -7,9 +7,8 @@
 #include <vector>
 
 #include "app/state.h"
-#include "export/bitmap_save.h"
+#include "commands/picture_actions.h"
 #include "export/bmp_writer.h"
-#include "export/picture.h"
 #include "export/quantizer.h"
 #include "platform/headless/headless_platform.h"
 

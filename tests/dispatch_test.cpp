@@ -10,6 +10,7 @@
 #include "commands/dispatch.h"
 #include "commands/history.h"
 #include "commands/replay.h"
+#include "export/color_text.h"
 #include "platform/headless/headless_platform.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/state.h"
+#include "ui/layout.h"
 #include "gradation/gradation.h"
 #include "reference/gradation_reference.h"
 
@@ -23,32 +24,45 @@ struct Guarded {
     std::vector<uint32_t> store;
     Image img;
     Guarded(int w, int h) : store(static_cast<size_t>(w + PAD) * (h + PAD), SENTINEL), img{w, h, w + PAD, store.data()} {}
-    ColorRef area(int i, int r) const { return get_pixel(img, GRAD_AREA_X + i, GRAD_AREA_Y + r); }
+    ColorRef area(int i, int r) const { return get_pixel(img, AREA_ORIGIN.x + i, AREA_ORIGIN.y + r); }
 };
 
+// The settings of a record as the program starts it (the sine table included).
+const GradationSettings& default_settings() {
+    static const GradationSettings defaults = [] {
+        static AppState s;
+        initialize_state(s, "C:\\", 1024, 768, 0xC0C0C0);
+        return gradation_settings(s);
+    }();
+    return defaults;
+}
+
 // Settings of a w x h area with the given points and colours; everything else default.
-struct Settings : AppState {
-    Settings(int w, int h, double ix, double iy, double ox, double oy, ColorRef in = BLACK, ColorRef out = WHITE) {
-        initialize_state(*this, "C:\\", 1024, 768, 0xC0C0C0);
+struct Settings : GradationSettings {
+    Settings(int w, int h, double ix, double iy, double ox, double oy, ColorRef in = BLACK, ColorRef out = WHITE)
+        : GradationSettings(default_settings()) {
         area_size = {w, h}, grad_in_x = ix, grad_in_y = iy, grad_out_x = ox, grad_out_y = oy;
         in_color = in, out_color = out;
     }
 };
 
-Guarded render(AppState& s, int w = BACK_WIDTH, int h = BACK_HEIGHT) {
+// The area as the program hands it over: from its origin to the buffer's end.
+Image area_of(const Guarded& g) { return sub_image(g.img, AREA_ORIGIN.x, AREA_ORIGIN.y, g.img.width, g.img.height); }
+
+Guarded render(const GradationSettings& s, int w = BACK_WIDTH, int h = BACK_HEIGHT) {
     Guarded g(w, h);
-    s.back_buffer = g.img;
-    render_gradation(s);
+    Image area = area_of(g);
+    render_gradation(s, area);
     return g;
 }
 
 // Only the w x h rectangle at the area's corner, clipped to the buffer, holds written
 // pixels; everything else (the frame, the guard) still holds the sentinel.
 bool written_within(const Guarded& g, int w, int h) {
-    const int right = std::min(GRAD_AREA_X + w, g.img.width), bottom = std::min(GRAD_AREA_Y + h, g.img.height);
+    const int right = std::min(AREA_ORIGIN.x + w, g.img.width), bottom = std::min(AREA_ORIGIN.y + h, g.img.height);
     for (size_t k = 0; k < g.store.size(); ++k) {
         const int x = static_cast<int>(k % g.img.stride), y = static_cast<int>(k / g.img.stride);
-        const bool inside = x >= GRAD_AREA_X && x < right && y >= GRAD_AREA_Y && y < bottom;
+        const bool inside = x >= AREA_ORIGIN.x && x < right && y >= AREA_ORIGIN.y && y < bottom;
         if (g.store[k] != SENTINEL && (!inside || g.store[k] >> 24 != 0)) return false;
     }
     return true;
@@ -72,10 +86,8 @@ TEST(Gradation, RepeatProfile) {
         {7, WAVE_SAWTOOTH, {0, 0, 0, 0.25, 1, 1, 1, 1}},  // once, and anything damaged: clamps
     };
     for (const auto& c : cases) {
-        AppState s;
-        s.grad_repeat = c.repeat, s.grad_wave = c.wave;
         for (int k = 0; k < 8; ++k)
-            EXPECT_DOUBLE_EQ(repeat_profile(s, xs[k]), c.want[k]) << "row " << &c - cases << " x " << xs[k];
+            EXPECT_DOUBLE_EQ(repeat_profile(xs[k], c.repeat, c.wave), c.want[k]) << "row " << &c - cases << " x " << xs[k];
     }
 }
 
@@ -142,12 +154,12 @@ TEST(Gradation, DragCellSize) {
         {300, 200, 4}, {301, 200, 8}, {160, 100, 2}, {161, 100, 4}, {101, 50, 2}, {100, 50, 1}};
     for (const auto& c : cases) {
         Settings s(c.w, c.h, 0, 0, 1, 1, 0x0000FF, 0xFF0000);
-        s.grad_shape = SHAPE_ELLIPSE, s.grad_half_cycles = 6, s.drag_state = 0;
+        s.grad_shape = SHAPE_ELLIPSE, s.grad_half_cycles = 6, s.dragging = true;
         EXPECT_FALSE(gradation_shows_wait_cursor(s));
         const Guarded dragged = render(s);
         const int cells_w = (c.w + c.cell - 1) / c.cell, cells_h = (c.h + c.cell - 1) / c.cell;
         EXPECT_TRUE(written_within(dragged, cells_w * c.cell, cells_h * c.cell)) << c.w << "x" << c.h;
-        s.drag_state = -1, s.grad_block_w = s.grad_block_h = c.cell;
+        s.dragging = false, s.grad_block_w = s.grad_block_h = c.cell;
         EXPECT_TRUE(gradation_shows_wait_cursor(s));  // outside a drag even in cells
         EXPECT_EQ(dragged.store, render(s).store) << c.w << "x" << c.h;
         s.grad_block_w = s.grad_block_h = c.cell / 2;
@@ -169,10 +181,11 @@ TEST(Gradation, MatchesLiteralRenderer) {
         s.grad_shape = combo / REPEAT_COUNT / WAVE_COUNT, s.grad_out_at_mid = k % 2;
         s.grad_half_cycles = cycles[v % 8], s.grad_mid_pos = v % 5 * 0.25;
         if (v % 7 == 0) s.grad_block_w = 1 + v % 5, s.grad_block_h = 1 + v % 3;  // some in cells,
-        if (v % 11 == 0) s.drag_state = 2;                                       // some as in a drag
+        if (v % 11 == 0) s.dragging = true;                                      // some as in a drag
         const Guarded fast = render(s, 200, 160);
         Guarded slow(200, 160);
-        render_gradation_reference(s, slow.img);
+        Image slow_area = area_of(slow);
+        render_gradation_reference(s, slow_area);
         ASSERT_EQ(fast.store, slow.store) << "case " << v << ": shape " << s.grad_shape << " wave " << s.grad_wave;
     }
 }
@@ -189,7 +202,7 @@ TEST(Gradation, RandomSettingsStayInsideTheBuffer) {
                    fraction(), fraction(), fraction(), static_cast<ColorRef>(rng()), static_cast<ColorRef>(rng()));
         s.grad_shape = pick(-2, SHAPE_COUNT + 1), s.grad_wave = pick(-2, WAVE_COUNT + 1);
         s.grad_repeat = pick(-2, REPEAT_COUNT + 1), s.grad_half_cycles = pick(0, 9) == 0 ? pick(-5, 0) : pick(1, 40);
-        s.grad_mid_pos = fraction(), s.grad_out_at_mid = pick(-1, 2), s.drag_state = pick(-1, 3);
+        s.grad_mid_pos = fraction(), s.grad_out_at_mid = pick(-1, 2), s.dragging = pick(0, 1) == 1;
         s.grad_block_w = pick(-2, 12), s.grad_block_h = pick(0, 9) == 0 ? 0x7FFFFFFF : pick(-2, 12);
         ASSERT_TRUE(written_within(render(s), BACK_WIDTH, BACK_HEIGHT)) << "run " << run;
     }

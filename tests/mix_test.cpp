@@ -13,7 +13,7 @@ void build(AppState& s, ColorRef in, ColorRef out, int mode) {
     s.in_color = in;
     s.out_color = out;
     s.mix_mode = mode;
-    build_mix_table(s);
+    build_mix_table(s.in_color, s.out_color, s.mix_mode, s.mix_table);
 }
 
 TEST(MixTable, KnownEntries) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "export/color_text.h"
 #include "ui_fixture.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "export/color_text.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -32,7 +33,7 @@ TEST(StateDefaults, StartValuesRecordedColoursPrefixAndTables) {
     for (const Point& q : s->hue_ring_points) EXPECT_TRUE(q.x >= 2 && q.x <= 28 && q.y >= 2 && q.y <= 28) << q.x << "," << q.y;
     EXPECT_EQ(seq(s->sine_table[0], s->sine_table[500]), seq(0.0f, 0.5f));
     EXPECT_NEAR(s->sine_table[999], 0.9999976f, 1e-6);
-    for (int i = 1; i < SINE_TABLE_SIZE; ++i) ASSERT_GT(s->sine_table[i], s->sine_table[i - 1]) << i;
+    for (int i = 1; i < GRAD_SINE_TABLE_SIZE; ++i) ASSERT_GT(s->sine_table[i], s->sine_table[i - 1]) << i;
 }
 
 // The size of every mode at the default area is checked on the presented frames.

@@ -49,8 +49,8 @@ ColorRef contrast_color(ColorRef c) {
 void paint_common(AppState& s, Platform& p) {
     if (!s.back_buffer.pixels) return;
     sample_current_color(s, p);
-    if (s.edit_target == 1) s.in_color = s.current_color;
-    if (s.edit_target == 2) s.out_color = s.current_color;
+    if (s.edit_target == EDIT_IN) s.in_color = s.current_color;
+    if (s.edit_target == EDIT_OUT) s.out_color = s.current_color;
 
     const Size size = frame_size(s);
     Image& back = s.back_buffer;
@@ -64,11 +64,11 @@ void paint_common(AppState& s, Platform& p) {
 
     char readout[16];
     format_title_readout(s.current_color, s.text_format, s.hex_uppercase, readout);
-    const char* text = s.edit_target == 1 ? "EDIT IN " : s.edit_target == 2 ? "EDIT OUT" : readout;
+    const char* text = s.edit_target == EDIT_IN ? "EDIT IN " : s.edit_target == EDIT_OUT ? "EDIT OUT" : readout;
     p.draw_text(back, 18, 3, text, title_text_color(s));
 
-    frame_box(back, 0, 0, SWATCH_WIDTH, TITLE_BAR_HEIGHT, 0x000000);
-    fill_box(back, 1, 1, SWATCH_WIDTH - 2, TITLE_BAR_HEIGHT - 2, s.current_color);
+    frame_box(back, 0, 0, SWATCH_BOX.width, SWATCH_BOX.height, 0x000000);
+    fill_box(back, 1, 1, SWATCH_BOX.width - 2, SWATCH_BOX.height - 2, s.current_color);
 
     // The mode panels are drawn here, over the white panel background, once they exist.
     present_frame(s, p, size);

@@ -10,7 +10,6 @@ constexpr ColorRef HOLD_TEXT_COLOR = 0x0000CC;    // readout while the colour is
 constexpr ColorRef FRAME_FOCUSED_COLOR = 0x000000;
 constexpr ColorRef FRAME_UNFOCUSED_COLOR = 0x999999;
 constexpr ColorRef PANEL_COLOR = 0xFFFFFF;
-constexpr int SWATCH_WIDTH = 16;
 
 // Text or marker colour that stands out on c: white when r + g + b < 400, else black.
 ColorRef contrast_color(ColorRef c);

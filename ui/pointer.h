@@ -3,8 +3,6 @@
 #include "app/state.h"
 #include "platform/platform.h"
 
-// Panel coordinates: client x, and client y minus the 17 rows of the title bar.
-constexpr int TITLE_BAR_HEIGHT = 17;
 
 // Records the item under the pointer in panel_focus and sets the pointer shape;
 // true when the panel must be repainted.

@@ -14,10 +14,6 @@ namespace {
 // A press on the swatch shorter than this toggles hold; a longer one is a pick drag.
 constexpr uint32_t CLICK_MS = 250;
 
-bool in_hold_releasing_mode(int mode) {
-    return mode == MODE_MINIMUM || mode == MODE_COMPACT || mode == MODE_ZOOM;
-}
-
 // Keeps the window where it is and gives it the size of the current mode.
 void apply_mode_size(AppState& s, Platform& p) {
     const Rect r = p.window_rect();
@@ -113,8 +109,8 @@ void end_pick_drag(AppState& s, Platform& p) {
     p.clip_pointer(nullptr);
     Rect r = p.window_rect();
     if (s.window_mode == MODE_CAPTURE) {
-        p.read_screen_block(s.back_buffer, 1, TITLE_BAR_HEIGHT, r.left + 1, r.top + TITLE_BAR_HEIGHT,
-                            s.area_size.width, s.area_size.height);
+        p.read_screen_block(s.back_buffer, AREA_ORIGIN.x, AREA_ORIGIN.y, r.left + AREA_ORIGIN.x,
+                            r.top + AREA_ORIGIN.y, s.area_size.width, s.area_size.height);
         if (r.top < 0) {
             p.move_window(r.left, 0, r.right - r.left, r.bottom - r.top);
             r.bottom -= r.top;
@@ -169,7 +165,7 @@ void on_focus_lost(AppState& s, Platform& p) {
     s.has_focus = 0;
     s.dragging = 0;
     p.clip_pointer(nullptr);
-    if (in_hold_releasing_mode(s.window_mode)) s.hold = 0;
+    if (mode_info(s.window_mode).focus_loss_releases_hold) s.hold = 0;
 }
 
 void on_key_down(AppState& s, Platform& p, Key key) {
@@ -179,7 +175,7 @@ void on_key_down(AppState& s, Platform& p, Key key) {
             s.shift_down = 1;
             return;
         case KEY_CONTROL:
-            if (s.window_mode == MODE_RGB_PANEL || s.window_mode == MODE_HLS_PANEL) s.window_mode += 7;
+            if (const int32_t overview = mode_info(s.window_mode).ctrl_overview; overview >= 0) s.window_mode = overview;
             s.ctrl_down = 1;
             return;
         case KEY_UP:
@@ -203,7 +199,8 @@ void on_key_down(AppState& s, Platform& p, Key key) {
 void on_key_up(AppState& s, Key key) {
     if (key == KEY_SHIFT) s.shift_down = 0;
     if (key == KEY_CONTROL) {
-        if (s.window_mode == MODE_RGB_OVERVIEW || s.window_mode == MODE_HLS_OVERVIEW) s.window_mode -= 7;
+        if (s.window_mode == MODE_RGB_OVERVIEW || s.window_mode == MODE_HLS_OVERVIEW)
+            s.window_mode = mode_info(s.window_mode).panel;
         s.ctrl_down = 0;
     }
 }
@@ -223,7 +220,7 @@ void on_mouse_move(AppState& s, Platform& p, int x, int y) {
         p.invalidate();
         return;
     }
-    const bool on_swatch = x < SWATCH_WIDTH && y < TITLE_BAR_HEIGHT + 1;
+    const bool on_swatch = x < SWATCH_BOX.width && y <= SWATCH_BOX.height;  // its row below too
     p.set_cursor(on_swatch || s.window_mode == MODE_MINIMUM ? CURSOR_PICK_HINT : CURSOR_ARROW);
     s.panel_focus = -1;
     if (y >= TITLE_BAR_HEIGHT && hover_test(s, p, x, y - TITLE_BAR_HEIGHT)) p.invalidate();
@@ -247,7 +244,7 @@ void on_left_down(AppState& s, Platform& p, int x, int y) {
         p.invalidate();
         return;
     }
-    if (x >= SWATCH_WIDTH && s.window_mode != MODE_MINIMUM) {
+    if (x >= SWATCH_BOX.width && s.window_mode != MODE_MINIMUM) {
         p.invalidate();
         start_system_move(p);
         p.invalidate();
@@ -264,7 +261,7 @@ void on_left_up(AppState& s, Platform& p) {
     }
     if (s.drag_state >= 0) {
         s.drag_state = -1;
-        if (s.window_mode == MODE_CAPTURE || s.window_mode == MODE_GRADATION) update_area_window_sizes(s);
+        if (is_area_mode(s.window_mode)) update_area_window_sizes(s);
         if (s.window_mode == MODE_GRADATION) s.image_valid = 0;  // render again at full quality
         apply_mode_size(s, p);
     }
@@ -274,11 +271,7 @@ void on_left_up(AppState& s, Platform& p) {
 void on_right_down(AppState& s, Platform& p) {
     const Point at = p.pointer_pos();
     if (!s.dragging) {
-        const int popup = s.window_mode == MODE_CAPTURE     ? 1
-                          : s.window_mode == MODE_MIX_PANEL ? 2
-                          : s.window_mode == MODE_GRADATION ? 3
-                                                            : 0;
-        p.show_popup(popup, at);
+        p.show_popup(mode_info(s.window_mode).popup, at);
         return;
     }
     if (s.window_mode == MODE_GRADATION) return;
@@ -287,7 +280,7 @@ void on_right_down(AppState& s, Platform& p) {
         const Size a = s.area_size;
         const int sx = std::max(0, std::min(at.x - a.width + 30, s.screen_width - a.width));
         const int sy = std::max(0, std::min(at.y - a.height + 30, s.screen_height - a.height));
-        p.read_screen_block(s.back_buffer, 1, TITLE_BAR_HEIGHT, sx, sy, a.width, a.height);
+        p.read_screen_block(s.back_buffer, AREA_ORIGIN.x, AREA_ORIGIN.y, sx, sy, a.width, a.height);
         dispatch_command(s, &p, CMD_COPY_BITMAP);
         return;
     }

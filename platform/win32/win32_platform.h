@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/state.h"
 #include "platform/platform.h"
 
 // A drawing surface: a top-down 32-bit DIB section selected into its own memory DC, so

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-static double ref_profile(const AppState& s, double x) {
+static double ref_profile(const GradationSettings& s, double x) {
     const bool saw = s.grad_wave == WAVE_SAWTOOTH;
     if (s.grad_repeat == REPEAT_ONCE) return x < 0 ? 0 : (x > 1 ? 1 : x);
     if (s.grad_repeat == REPEAT_MIRROR) {
@@ -23,7 +23,7 @@ static double ref_profile(const AppState& s, double x) {
 static double larger(double p, double q) { return p > q ? p : q; }
 static double smaller(double p, double q) { return p < q ? p : q; }
 
-void render_gradation_reference(const AppState& s, Image& img, PixelSetter put) {
+void render_gradation_reference(const GradationSettings& s, Image& img, PixelSetter put) {
     const int W = s.area_size.width, H = s.area_size.height, N = s.grad_half_cycles;
     const double ix = s.grad_in_x, iy = s.grad_in_y, ox = s.grad_out_x, oy = s.grad_out_y;
     const int dx = static_cast<int>((ox - ix) * W);
@@ -49,7 +49,7 @@ void render_gradation_reference(const AppState& s, Image& img, PixelSetter put) 
     const int R1 = color_red(s.out_color), G1 = color_green(s.out_color),
               B1 = color_blue(s.out_color);
     if (flat) {
-        fill_box(img, 1, 17, W, H, make_color((R0 + R1) >> 1, (G0 + G1) >> 1, (B0 + B1) >> 1));
+        fill_box(img, 0, 0, W, H, make_color((R0 + R1) >> 1, (G0 + G1) >> 1, (B0 + B1) >> 1));
         return;
     }
     const double IX = ix * W, IY = iy * H;
@@ -66,7 +66,7 @@ void render_gradation_reference(const AppState& s, Image& img, PixelSetter put) 
     }
 
     int bw = s.grad_block_w, bh = s.grad_block_h;
-    if (s.drag_state >= 0) {
+    if (s.dragging) {
         const int area = W * H;
         const int k = area > 60000 ? 8 : area > 16000 ? 4 : area > 5000 ? 2 : 1;
         bw = bw > k ? bw : k;
@@ -144,9 +144,9 @@ void render_gradation_reference(const AppState& s, Image& img, PixelSetter put) 
             const int B = static_cast<int>((B1 - B0) * tw + B0);
             const ColorRef colour = make_color(R, G, B);
             if (pixelwise)
-                put(img, 1 + c, 17 + r, colour);
+                put(img, c, r, colour);
             else
-                fill_box(img, 1 + c, 17 + r, bw, bh, colour);
+                fill_box(img, c, r, bw, bh, colour);
         }
     }
 }

@@ -1,10 +1,12 @@
-// Bitmap export through the platform: clipboard picture, 24-bit file and reduced 8-bit file.
+// The picture commands' work: the exported picture, the clipboard bitmap and the numbered files.
 #pragma once
-#include <cstdint>
-#include <vector>
-
 #include "app/state.h"
 #include "platform/platform.h"
+
+// The W x H picture (W, H = area_size): in the area modes a copy of the back buffer's
+// area, in every other mode a solid swatch of current_color. An area_size the back
+// buffer cannot hold gives an empty (0 x 0) picture.
+ImageBuffer export_picture(const AppState& s);
 
 // Puts the picture on the clipboard; false when the clipboard refuses or the area is invalid.
 bool copy_bitmap(const AppState& s, Platform& p);
@@ -13,8 +15,6 @@ bool copy_bitmap(const AppState& s, Platform& p);
 // the whole file was written; the caller advances save_counter on success.
 bool save_bitmap(const AppState& s, Platform& p);
 
-// The area at (1, 17) of the back buffer, read in every mode, as red, green, blue bytes.
-std::vector<uint8_t> read_area_rgb(const AppState& s);
-
-// Writes the area reduced to at most 256 colours as an 8-bit file, named as above.
+// Writes the back buffer's area, in every mode, reduced to at most 256 colours as an
+// 8-bit file, named as above.
 bool save_reduced_bitmap(const AppState& s, Platform& p);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "color/color.h"
+#include "base/color_ref.h"
 
 // A view of pixel memory owned elsewhere: by a platform drawing surface (a DIB
 // section on Windows, so GDI text lands in the same memory) or by an ImageBuffer.
@@ -39,3 +39,6 @@ void copy_block(Image& dst, int dx, int dy, const Image& src, int sx, int sy, in
 // Enlarge a w x h block by an integer factor into dst at (dx, dy), clipped.
 void stretch_block(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, int h,
                    int factor);
+// The w x h part of img whose top-left is (x, y), as a view of the same memory, cut to
+// img; empty when it lies outside. Drawing into it draws into img.
+Image sub_image(const Image& img, int x, int y, int w, int h);

@@ -1,5 +1,5 @@
 // Plain drawing on Image, identical on every platform; everything clips to the image.
-#include "ui/image.h"
+#include "base/image.h"
 
 #include <algorithm>
 
@@ -69,4 +69,11 @@ void stretch_block(Image& dst, int dx, int dy, const Image& src, int sx, int sy,
                 src.pixels[static_cast<size_t>(fy) * src.stride + fx];
         }
     }
+}
+
+Image sub_image(const Image& img, int x, int y, int w, int h) {
+    if (x < 0 || y < 0 || x >= img.width || y >= img.height || !img.pixels) return Image{};
+    const int cw = std::clamp(w, 0, img.width - x), ch = std::clamp(h, 0, img.height - y);
+    if (cw == 0 || ch == 0) return Image{};
+    return Image{cw, ch, img.stride, img.pixels + static_cast<size_t>(y) * img.stride + x};
 }
