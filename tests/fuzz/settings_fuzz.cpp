@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/settings.h"
+#include "export/color_text.h"
 #include "platform/headless/headless_platform.h"
 
 namespace {
