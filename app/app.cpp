@@ -11,6 +11,7 @@ void initialize_app(AppState& s, Platform& p) {
     const Size screen = p.screen_size();
     initialize_state(s, dir.c_str(), screen.width, screen.height, p.button_face_color());
     s.back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
+    s.frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
     load_settings(s, p);
     replay_saved_choices(s);
 }

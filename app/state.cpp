@@ -126,6 +126,13 @@ void split_current_color(AppState& s) {
     s.cur_b = color_blue(s.current_color);
 }
 
+void pack_current_color(AppState& s) { s.current_color = make_color(s.cur_r, s.cur_g, s.cur_b); }
+
+void pack_hls_color(AppState& s) {
+    hls_to_rgb(s.cur_h, s.cur_l, s.cur_s, s.cur_r, s.cur_g, s.cur_b);
+    pack_current_color(s);
+}
+
 void derive_current_components(AppState& s) {
     split_current_color(s);
     rgb_to_hls(s.cur_r, s.cur_g, s.cur_b, s.cur_h, s.cur_l, s.cur_s);

@@ -32,6 +32,8 @@ struct AppState {
     char settings_marker[9] = {};   // 8 characters and a terminator
     char save_prefix[PATH_SIZE] = {};  // stored whole in the settings file
     Image back_buffer;                  // 643 x 500, every view is composed here
+    Image frame;                        // as large; the window's part of the back buffer with
+                                        // the marks shown in the window only
     int32_t screen_width = 0, screen_height = 0;
     ColorRef button_face_color = 0;
     Size window_sizes[MODE_COUNT] = {};  // client size of each mode; 6 and 8 follow area_size
@@ -117,6 +119,11 @@ Point place_beside_pointer(Point pointer, Size window, int screen_width, int scr
 
 // Splits current_color into cur_r/g/b.
 void split_current_color(AppState& s);
+
+// current_color from cur_r/g/b.
+void pack_current_color(AppState& s);
+// cur_r/g/b from cur_h/l/s (kept as they are for a hue of 360), then current_color.
+void pack_hls_color(AppState& s);
 
 // Splits current_color into cur_r/g/b and derives cur_h/l/s.
 void derive_current_components(AppState& s);

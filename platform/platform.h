@@ -73,6 +73,7 @@ public:
 
     // Drawing surfaces: memory the platform can also draw text into.
     virtual Image create_surface(int width, int height) = 0;
-    // Text in the one UI font, transparent background, top-left at (x, y).
+    // Text in the one UI font, transparent background, top-left at (x, y). Only a surface
+    // made by create_surface, or a part of one, takes text; on other memory it is dropped.
     virtual void draw_text(Image& target, int x, int y, const char* text, ColorRef color) = 0;
 };

@@ -1,6 +1,8 @@
 // Pixel tests of the title bar, the minimum chip and the presented frame.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ui_fixture.h"
 
 namespace {
@@ -73,6 +75,19 @@ TEST(Readout, SwatchChipAndTextShowTheSampledColour) {
         EXPECT_EQ(seq(t.p.texts[0].color, t.p.texts[0].x, t.p.texts[0].y), seq<ColorRef>(c.text_color, c.at.x, c.at.y)) << c.text;
         EXPECT_EQ(seq(px(t, c.inside.x, c.inside.y), px(t, c.frame.x, c.frame.y)), seq(c.color, 0)) << c.text;  // black frame
     }
+}
+
+// Text lands only on surfaces the platform made, as on Windows: a label drawn into plain
+// memory would pass a headless test and vanish in the real window.
+TEST(Frame, TextOnlyOnPlatformSurfaces) {
+    HeadlessPlatform p;
+    Image part = sub_image(p.create_surface(20, 20), 4, 4, 10, 10);
+    ImageBuffer plain = make_image(20, 20);
+    p.draw_text(part, 0, 0, "A", 0xFFFFFF);
+    p.draw_text(plain.image, 0, 0, "B", 0xFFFFFF);
+    ASSERT_EQ(p.texts.size(), 1u);
+    EXPECT_EQ(p.texts[0].text, "A");
+    EXPECT_EQ(std::count(plain.storage.begin(), plain.storage.end(), 0u), 400);
 }
 
 }  // namespace

@@ -1,10 +1,18 @@
-// Pointer interaction inside the panel area; modes without a panel offer nothing to point at.
+// Pointer interaction inside the panel area, handed to the current mode's panel.
 #include "ui/pointer.h"
 
-// Minimum, compact, zoom and the Ctrl-held overviews have nothing to hover or drag;
-// the panels of the other modes add their cases here as they arrive.
-bool hover_test(AppState&, Platform&, int, int) { return false; }
+#include "ui/panels/panel.h"
 
-bool begin_drag(AppState&, Platform&, int, int) { return false; }
+bool hover_test(AppState& s, Platform& p, int x, int y) {
+    const auto hover = panel_of(s.window_mode).hover;
+    return hover && hover(s, p, x, y);
+}
 
-void drag_move(AppState&, Platform&, int, int) {}
+bool begin_drag(AppState& s, Platform& p, int x, int y) {
+    const auto press = panel_of(s.window_mode).press;
+    return press && press(s, p, x, y);
+}
+
+void drag_move(AppState& s, Platform& p, int x, int y) {
+    if (const auto drag = panel_of(s.window_mode).drag) drag(s, p, x, y);
+}

@@ -3,6 +3,8 @@
 #include "app/state.h"
 #include "platform/platform.h"
 
+// Each hands the event to the current mode's panel; a mode with nothing to point at
+// answers false and changes nothing.
 
 // Records the item under the pointer in panel_focus and sets the pointer shape;
 // true when the panel must be repainted.

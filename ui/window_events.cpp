@@ -6,7 +6,9 @@
 #include "commands/command_ids.h"
 #include "commands/dispatch.h"
 #include "commands/history.h"
-#include "ui/paint.h"
+#include "ui/frame.h"
+#include "ui/layout.h"
+#include "ui/panels/panel.h"
 #include "ui/pointer.h"
 
 namespace {
@@ -19,70 +21,6 @@ void apply_mode_size(AppState& s, Platform& p) {
     const Rect r = p.window_rect();
     const Size size = mode_size(s);
     p.move_window(r.left, r.top, size.width, size.height);
-}
-
-void pack_current(AppState& s) { s.current_color = make_color(s.cur_r, s.cur_g, s.cur_b); }
-
-void pack_from_hls(AppState& s) {
-    hls_to_rgb(s.cur_h, s.cur_l, s.cur_s, s.cur_r, s.cur_g, s.cur_b);
-    pack_current(s);
-}
-
-// The RGB or HLS component that panel_focus selects in modes 2 and 3; nullptr when none.
-int32_t* selected_component(AppState& s) {
-    int32_t* rgb[3] = {&s.cur_r, &s.cur_g, &s.cur_b};
-    int32_t* hls[3] = {&s.cur_h, &s.cur_l, &s.cur_s};
-    if (s.panel_focus < 0 || s.panel_focus > 2) return nullptr;
-    if (s.window_mode == MODE_RGB_PANEL) return rgb[s.panel_focus];
-    if (s.window_mode == MODE_HLS_PANEL) return hls[s.panel_focus];
-    return nullptr;
-}
-
-void set_mix_ratio(AppState& s, int ratio) {
-    s.mix_ratio = std::clamp(ratio, 0, 100);
-    s.current_color = s.mix_table[s.mix_ratio];
-}
-
-// The value End gives: the top of the range, 180 for the hue (not 359).
-int end_value(const AppState& s) {
-    if (s.window_mode == MODE_MIX_PANEL) return 100;
-    return s.window_mode == MODE_HLS_PANEL && s.panel_focus == 0 ? 180 : 255;
-}
-
-// Left/Right: a signed step; Home/End: a value to set.
-void edit_selected(AppState& s, int step, bool absolute, int value) {
-    if (s.window_mode == MODE_MIX_PANEL) {
-        set_mix_ratio(s, absolute ? value : s.mix_ratio + step);
-        return;
-    }
-    if (s.window_mode != MODE_RGB_PANEL && s.window_mode != MODE_HLS_PANEL) return;
-    int32_t* c = selected_component(s);
-    const bool hue = s.window_mode == MODE_HLS_PANEL && s.panel_focus == 0;
-    if (c) {
-        if (absolute) {
-            *c = value;
-        } else if (hue) {
-            *c += step;
-            if (*c < 0) *c += 360;
-            if (*c > 359) *c -= 360;
-        } else {
-            *c = std::clamp(*c + step, 0, 255);
-        }
-    }
-    if (s.window_mode == MODE_HLS_PANEL)
-        pack_from_hls(s);
-    else
-        pack_current(s);
-}
-
-// Up and Down cycle the selected row 0..2 of the RGB and HLS panels.
-void move_row(AppState& s, bool up) {
-    if (s.window_mode != MODE_RGB_PANEL && s.window_mode != MODE_HLS_PANEL) return;
-    const int r = s.panel_focus % 3;  // -1 stays -1
-    if (up)
-        s.panel_focus = r == 1 || r == 2 ? r - 1 : 2;
-    else
-        s.panel_focus = r < 2 ? r + 1 : 0;
 }
 
 void start_pick_drag(AppState& s, Platform& p, int x, int y) {
@@ -169,7 +107,6 @@ void on_focus_lost(AppState& s, Platform& p) {
 }
 
 void on_key_down(AppState& s, Platform& p, Key key) {
-    const int step = s.shift_down ? 1 : 8;
     switch (key) {
         case KEY_SHIFT:
             s.shift_down = 1;
@@ -178,20 +115,11 @@ void on_key_down(AppState& s, Platform& p, Key key) {
             if (const int32_t overview = mode_info(s.window_mode).ctrl_overview; overview >= 0) s.window_mode = overview;
             s.ctrl_down = 1;
             return;
-        case KEY_UP:
-        case KEY_DOWN:
-            move_row(s, key == KEY_UP);
-            break;
-        case KEY_LEFT:
-        case KEY_RIGHT:
-            edit_selected(s, key == KEY_LEFT ? -step : step, false, 0);
-            break;
-        case KEY_HOME:
-        case KEY_END:
-            edit_selected(s, 0, true, key == KEY_HOME ? 0 : end_value(s));
-            break;
         case KEY_OTHER:
             return;
+        default:  // arrows, Home and End edit the panel's value; every mode repaints
+            if (const auto edit = panel_of(s.window_mode).key) edit(s, key);
+            break;
     }
     p.invalidate();
 }

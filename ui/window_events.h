@@ -4,9 +4,8 @@
 
 #include "app/state.h"
 #include "platform/platform.h"
+#include "ui/keys.h"
 
-// Keys the window reacts to; the backend maps its virtual keys onto these.
-enum Key { KEY_OTHER, KEY_SHIFT, KEY_CONTROL, KEY_LEFT, KEY_RIGHT, KEY_UP, KEY_DOWN, KEY_HOME, KEY_END };
 
 void on_focus_gained(AppState& s);
 void on_focus_lost(AppState& s, Platform& p);

@@ -82,5 +82,6 @@ public:
     static constexpr int GLYPH_HEIGHT = 12;
 
 private:
+    bool owns(const Image& target) const;  // target lies in one of surfaces_
     std::vector<std::unique_ptr<ImageBuffer>> surfaces_;
 };

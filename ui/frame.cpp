@@ -1,0 +1,50 @@
+// The frame: prepare, compose, present, each reaching the mode's panel through the panel table.
+#include "ui/frame.h"
+
+#include <algorithm>
+
+#include "ui/layout.h"
+#include "ui/panels/panel.h"
+#include "ui/title_bar.h"
+
+Size frame_size(const AppState& s) {
+    const Size m = mode_size(s);
+    return {std::clamp(m.width, 0, s.back_buffer.width), std::clamp(m.height, 0, s.back_buffer.height)};
+}
+
+void prepare_frame(AppState& s, Platform& p) {
+    s.pointer_pos = p.pointer_pos();
+    const Panel& panel = panel_of(s.window_mode);
+    if (panel.title == TITLE_COMMON) sample_current_color(s, p);
+    if (panel.prepare) panel.prepare(s, p);
+}
+
+void compose_frame(const AppState& s, Platform& p) {
+    if (!s.back_buffer.pixels) return;
+    Image back = s.back_buffer;  // a view: the pixels are the back buffer's
+    const Size size = frame_size(s);
+    const Panel& panel = panel_of(s.window_mode);
+    int top = 0;
+    if (panel.title == TITLE_COMMON) {
+        compose_common_title(s, back, size, p);
+        top = TITLE_BAR_HEIGHT;
+    }
+    Image view = sub_image(back, 0, top, size.width, size.height - top);
+    if (panel.compose && view.pixels) panel.compose(s, view, p);
+}
+
+void present_frame(AppState& s, Platform& p) {
+    if (!s.back_buffer.pixels || !s.frame.pixels) return;
+    const Size size = frame_size(s);
+    Image frame = sub_image(s.frame, 0, 0, size.width, size.height);
+    copy_block(frame, 0, 0, s.back_buffer, 0, 0, size.width, size.height);
+    const Panel& panel = panel_of(s.window_mode);
+    if (panel.mark) panel.mark(s, frame, p);
+    p.present(frame);
+}
+
+void paint_window(AppState& s, Platform& p) {
+    prepare_frame(s, p);
+    compose_frame(s, p);
+    present_frame(s, p);
+}

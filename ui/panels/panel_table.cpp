@@ -1,0 +1,28 @@
+// The panel of each window mode, indexed by mode.
+#include <iterator>
+
+#include "ui/panels/panel.h"
+#include "ui/panels/panels.h"
+
+namespace {
+
+constexpr Panel BARE_TITLE = {TITLE_COMMON, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+
+const Panel* const PANELS[] = {
+    &minimum_panel,  // MODE_MINIMUM
+    &BARE_TITLE,     // MODE_COMPACT: the title bar alone
+    &rgb_panel,      // MODE_RGB_PANEL
+    &hls_panel,      // MODE_HLS_PANEL
+    &BARE_TITLE,     // MODE_ZOOM
+    &BARE_TITLE,     // MODE_RECORD_PANEL
+    &BARE_TITLE,     // MODE_CAPTURE
+    &mix_panel,      // MODE_MIX_PANEL
+    &BARE_TITLE,     // MODE_GRADATION
+    &BARE_TITLE,     // MODE_RGB_OVERVIEW
+    &BARE_TITLE,     // MODE_HLS_OVERVIEW
+};
+static_assert(std::size(PANELS) == MODE_COUNT);
+
+}  // namespace
+
+const Panel& panel_of(int32_t mode) { return *PANELS[mode >= 0 && mode < MODE_COUNT ? mode : MODE_RGB_PANEL]; }

@@ -1,0 +1,8 @@
+// The panels of the window modes, each defined in its own file.
+#pragma once
+#include "ui/panels/panel.h"
+
+extern const Panel minimum_panel;
+extern const Panel rgb_panel;
+extern const Panel hls_panel;
+extern const Panel mix_panel;
