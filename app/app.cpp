@@ -10,6 +10,7 @@ void initialize_app(AppState& s, Platform& p) {
     const std::string dir = p.exe_dir();
     const Size screen = p.screen_size();
     initialize_state(s, dir.c_str(), screen.width, screen.height, p.button_face_color());
+    s.edge_colors = p.edge_colors();
     s.back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
     s.frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
     load_settings(s, p);

@@ -23,6 +23,10 @@ constexpr int HUE_RING_POINTS = 45;
 // edit_target: which working colour every paint overwrites with the current colour.
 enum : int32_t { EDIT_NONE = 0, EDIT_IN = 1, EDIT_OUT = 2 };
 
+// drag_state in the area views, and panel_focus in the gradation view: the resize grip
+// and the gradation's three handles.
+enum : int32_t { AREA_GRIP = 0, HANDLE_IN = 1, HANDLE_OUT = 2, HANDLE_MID = 3 };
+
 // Platform resources (device contexts, font, menus, accelerators, cursors, the mutex)
 // are owned by the platform backend and named by id; the record keeps what the
 // portable code reads and writes.
@@ -36,6 +40,7 @@ struct AppState {
                                         // the marks shown in the window only
     int32_t screen_width = 0, screen_height = 0;
     ColorRef button_face_color = 0;
+    EdgeColors edge_colors = {};         // the capture button's raised or sunken edge
     Size window_sizes[MODE_COUNT] = {};  // client size of each mode; 6 and 8 follow area_size
     uint16_t refresh_ms = 0;             // frame interval: 50, 100, 200 or 500 ms
     Point window_pos;

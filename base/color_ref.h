@@ -12,3 +12,11 @@ constexpr ColorRef make_color(int r, int g, int b) {
     return static_cast<ColorRef>(r & 0xFF) | (static_cast<ColorRef>(g & 0xFF) << 8) |
            (static_cast<ColorRef>(b & 0xFF) << 16);
 }
+
+// The four line colours of the system's two-pixel 3D edge, as a raised button shows them.
+struct EdgeColors {
+    ColorRef light;        // outer line, top and left
+    ColorRef highlight;    // inner line, top and left
+    ColorRef shadow;       // inner line, bottom and right
+    ColorRef dark_shadow;  // outer line, bottom and right
+};

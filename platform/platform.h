@@ -34,11 +34,17 @@ public:
 
     // Primary screen and reads from it.
     virtual Size screen_size() = 0;
+    // The monitor holding the point, or the nearest one, in screen coordinates (which are
+    // negative left of and above the primary screen).
+    virtual Rect monitor_at(Point at) = 0;
     // The system's button-face colour, for the capture and gradation title-bar buttons.
     virtual ColorRef button_face_color() { return 0xF0F0F0; }
+    // The system's 3D edge colours, for the capture button.
+    virtual EdgeColors edge_colors() { return {0xE3E3E3, 0xFFFFFF, 0xA0A0A0, 0x696969}; }
     virtual ColorRef read_screen_pixel(Point at) = 0;
-    // Copies the w x h screen block at (sx, sy) into dst at (dx, dy), clipped to dst.
-    virtual void read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) = 0;
+    // Copies the w x h screen block at (sx, sy) into dst at (dx, dy), clipped to dst; false,
+    // with dst untouched, when the screen cannot be read.
+    virtual bool read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) = 0;
 
     // Pointer.
     virtual Point pointer_pos() = 0;

@@ -9,10 +9,31 @@ HeadlessPlatform::HeadlessPlatform(int screen_width, int screen_height)
 
 Size HeadlessPlatform::screen_size() { return {screen.image.width, screen.image.height}; }
 
-ColorRef HeadlessPlatform::read_screen_pixel(Point at) { return get_pixel(screen.image, at.x, at.y); }
+Rect HeadlessPlatform::monitor_at(Point at) {
+    if (monitors.empty())
+        return {screen_origin.x, screen_origin.y, screen_origin.x + screen.image.width,
+                screen_origin.y + screen.image.height};
+    // The one holding the point, else the nearest, as the system answers.
+    const Rect* best = &monitors[0];
+    long best_distance = -1;
+    for (const Rect& m : monitors) {
+        const long dx = at.x < m.left ? m.left - at.x : at.x >= m.right ? at.x - m.right + 1 : 0;
+        const long dy = at.y < m.top ? m.top - at.y : at.y >= m.bottom ? at.y - m.bottom + 1 : 0;
+        if (best_distance < 0 || dx * dx + dy * dy < best_distance) best = &m, best_distance = dx * dx + dy * dy;
+    }
+    return *best;
+}
 
-void HeadlessPlatform::read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) {
-    copy_block(dst, dx, dy, screen.image, sx, sy, w, h);
+ColorRef HeadlessPlatform::read_screen_pixel(Point at) {
+    return get_pixel(screen.image, at.x - screen_origin.x, at.y - screen_origin.y);
+}
+
+bool HeadlessPlatform::read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) {
+    if (screen_read_fails) return false;
+    const int x = sx - screen_origin.x, y = sy - screen_origin.y;
+    if (x < 0 || y < 0 || x + w > screen.image.width || y + h > screen.image.height) ++reads_outside;
+    copy_block(dst, dx, dy, screen.image, x, y, w, h);
+    return true;
 }
 
 void HeadlessPlatform::clip_pointer(const Rect* screen_rect) {

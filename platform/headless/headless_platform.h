@@ -28,6 +28,9 @@ public:
     // What the test sets.
     uint32_t clock = 0;
     ImageBuffer screen;  // the desktop's pixels
+    Point screen_origin;  // the screen position of the desktop's top-left pixel
+    std::vector<Rect> monitors;  // empty: one monitor, the whole desktop
+    bool screen_read_fails = false;
     Point pointer;
     std::string directory = "C:\\Tintora\\";
     bool clipboard_busy = false;
@@ -42,6 +45,7 @@ public:
     bool captured = false;
     CursorId cursor = CURSOR_ARROW;
     int invalidations = 0;
+    int reads_outside = 0;  // screen block reads that reached past the desktop
     int system_moves = 0;
     ImageBuffer last_frame;
     std::vector<std::pair<int, Point>> popups;
@@ -53,8 +57,9 @@ public:
 
     uint32_t now_ms() override { return clock; }
     Size screen_size() override;
+    Rect monitor_at(Point at) override;
     ColorRef read_screen_pixel(Point at) override;
-    void read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) override;
+    bool read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) override;
     Point pointer_pos() override { return pointer; }
     void warp_pointer(Point at) override { pointer = at; }
     void clip_pointer(const Rect* screen_rect) override;

@@ -73,32 +73,49 @@ Size Win32Platform::screen_size() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+Rect Win32Platform::monitor_at(Point at) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    const HMONITOR monitor = MonitorFromPoint(POINT{at.x, at.y}, MONITOR_DEFAULTTONEAREST);
+    if (monitor && GetMonitorInfoW(monitor, &info))
+        return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+    const Size screen = screen_size();
+    return {0, 0, screen.width, screen.height};
+}
+
 ColorRef Win32Platform::button_face_color() { return static_cast<ColorRef>(GetSysColor(COLOR_BTNFACE)); }
+
+EdgeColors Win32Platform::edge_colors() {
+    return {static_cast<ColorRef>(GetSysColor(COLOR_3DLIGHT)), static_cast<ColorRef>(GetSysColor(COLOR_BTNHIGHLIGHT)),
+            static_cast<ColorRef>(GetSysColor(COLOR_BTNSHADOW)), static_cast<ColorRef>(GetSysColor(COLOR_3DDKSHADOW))};
+}
 
 ColorRef Win32Platform::read_screen_pixel(Point at) {
     const COLORREF c = GetPixel(screen_dc, at.x, at.y);
     return c == CLR_INVALID ? 0 : static_cast<ColorRef>(c);
 }
 
-void Win32Platform::read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) {
+bool Win32Platform::read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) {
+    if (w <= 0 || h <= 0) return true;
     int ox = 0, oy = 0;
     if (Win32Surface* sf = surface_of(dst.pixels, ox, oy)) {
-        BitBlt(sf->dc, ox + dx, oy + dy, w, h, screen_dc, sx, sy, SRCCOPY);
+        const bool ok = BitBlt(sf->dc, ox + dx, oy + dy, w, h, screen_dc, sx, sy, SRCCOPY) != 0;
         GdiFlush();
-        return;
+        return ok;
     }
     // Memory the platform does not own: go through a temporary surface.
-    if (w <= 0 || h <= 0) return;
     const Image tmp = create_surface(w, h);
+    if (!tmp.pixels) return false;
     Win32Surface& sf = surfaces_.back();
-    BitBlt(sf.dc, 0, 0, w, h, screen_dc, sx, sy, SRCCOPY);
+    const bool ok = BitBlt(sf.dc, 0, 0, w, h, screen_dc, sx, sy, SRCCOPY) != 0;
     GdiFlush();
-    copy_block(dst, dx, dy, tmp, 0, 0, w, h);
+    if (ok) copy_block(dst, dx, dy, tmp, 0, 0, w, h);
     SelectObject(sf.dc, sf.old_font);
     SelectObject(sf.dc, sf.old_bitmap);
     DeleteDC(sf.dc);
     DeleteObject(sf.bitmap);
     surfaces_.pop_back();
+    return ok;
 }
 
 Point Win32Platform::pointer_pos() {

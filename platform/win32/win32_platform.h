@@ -53,9 +53,11 @@ public:
 
     uint32_t now_ms() override;
     Size screen_size() override;
+    Rect monitor_at(Point at) override;
     ColorRef button_face_color() override;
+    EdgeColors edge_colors() override;
     ColorRef read_screen_pixel(Point at) override;
-    void read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) override;
+    bool read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) override;
     Point pointer_pos() override;
     void warp_pointer(Point at) override;
     void clip_pointer(const Rect* screen_rect) override;
