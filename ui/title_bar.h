@@ -1,5 +1,7 @@
 // The common title bar: state colours, frame, readout text and swatch; the contrast rule.
 #pragma once
+#include <cstddef>
+
 #include "app/state.h"
 #include "platform/platform.h"
 
@@ -22,3 +24,13 @@ void sample_current_color(AppState& s, Platform& p);
 // Fills the window white and draws the title bar, the frame, the readout and the
 // swatch into the top-left size of the back buffer.
 void compose_common_title(const AppState& s, Image& back, Size size, Platform& p);
+
+// The title of the capture and gradation views: "%dx%d(%d)" of the area and the save
+// counter or, while a gradation handle is dragged, its value: "%d,%d" of the in or out
+// point in pixels, "%.1f%%" of the 50 % point.
+void format_area_title(const AppState& s, char* text, size_t size);
+
+// The title bar of the capture and gradation views and the black frame around the
+// window, leaving the area alone: state colours, title, and in the swatch box the
+// capture button (sunken while fixed or dragged) or the two working colours.
+void compose_area_title(const AppState& s, Image& back, Size size, Platform& p);

@@ -1,14 +1,13 @@
 // The window procedure's logic: focus, keys, commands, pointer, pick drag and paint.
 #include "ui/window_events.h"
 
-#include <algorithm>
-
 #include "commands/command_ids.h"
 #include "commands/dispatch.h"
 #include "commands/history.h"
 #include "ui/frame.h"
 #include "ui/layout.h"
 #include "ui/panels/panel.h"
+#include "ui/panels/panels.h"
 #include "ui/pointer.h"
 
 namespace {
@@ -16,11 +15,19 @@ namespace {
 // A press on the swatch shorter than this toggles hold; a longer one is a pick drag.
 constexpr uint32_t CLICK_MS = 250;
 
-// Keeps the window where it is and gives it the size of the current mode.
-void apply_mode_size(AppState& s, Platform& p) {
-    const Rect r = p.window_rect();
-    const Size size = mode_size(s);
-    p.move_window(r.left, r.top, size.width, size.height);
+// Ends whatever drag runs without its result: the pointer let go and unclipped, the
+// window at its mode size, the gradation rendered again in full.
+void end_drag(AppState& s, Platform& p) {
+    const bool panel_drag = s.drag_state >= 0;
+    if (!s.dragging && !panel_drag) return;
+    // The state first: letting the pointer go reports a lost capture, which comes back here.
+    s.dragging = 0;
+    s.drag_state = -1;
+    if (panel_drag && s.window_mode == MODE_GRADATION) s.image_valid = 0;
+    p.clip_pointer(nullptr);
+    p.release_pointer();
+    apply_mode_size(s, p);
+    p.invalidate();
 }
 
 void start_pick_drag(AppState& s, Platform& p, int x, int y) {
@@ -32,8 +39,9 @@ void start_pick_drag(AppState& s, Platform& p, int x, int y) {
         // leave the screen so far that the area would cross the left or top edge.
         p.set_cursor(CURSOR_CAPTURE);
         p.warp_pointer({s.area_size.width - x + at.x - 29, s.area_size.height - y + at.y - 13});
-        const Rect clip{s.area_size.width - 29, s.area_size.height - 30, s.screen_width - 29,
-                        s.screen_height - 30};
+        const Rect m = p.monitor_at(at);
+        const Rect clip{m.left + s.area_size.width - 29, m.top + s.area_size.height - 30, m.right - 29,
+                        m.bottom - 30};
         p.clip_pointer(&clip);
     } else if (s.window_mode != MODE_GRADATION) {
         // 16 px left of the window and 16 below its top: the window sits up-right of it.
@@ -47,12 +55,16 @@ void end_pick_drag(AppState& s, Platform& p) {
     p.clip_pointer(nullptr);
     Rect r = p.window_rect();
     if (s.window_mode == MODE_CAPTURE) {
-        p.read_screen_block(s.back_buffer, AREA_ORIGIN.x, AREA_ORIGIN.y, r.left + AREA_ORIGIN.x,
-                            r.top + AREA_ORIGIN.y, s.area_size.width, s.area_size.height);
-        if (r.top < 0) {
-            p.move_window(r.left, 0, r.right - r.left, r.bottom - r.top);
-            r.bottom -= r.top;
-            r.top = 0;
+        // The area under the shrunk window is taken first; a title bar left above the
+        // monitor's top then comes down onto it.
+        const Point at = p.pointer_pos();
+        const Point area{r.left + AREA_ORIGIN.x, r.top + AREA_ORIGIN.y};
+        read_screen_area(s, p, AREA_ORIGIN, {area.x, area.y, area.x + s.area_size.width, area.y + s.area_size.height}, at);
+        const int top = p.monitor_at(at).top;
+        if (r.top < top) {
+            p.move_window(r.left, top, r.right - r.left, r.bottom - r.top);
+            r.bottom += top - r.top;
+            r.top = top;
         }
     }
     // Back onto the swatch where the press was, at the window's final place.
@@ -92,16 +104,17 @@ void start_system_move(Platform& p) {
 
 }  // namespace
 
+void apply_mode_size(AppState& s, Platform& p) {
+    const Rect r = p.window_rect();
+    const Size size = mode_size(s);
+    p.move_window(r.left, r.top, size.width, size.height);
+}
+
 void on_focus_gained(AppState& s) { s.has_focus = 1; }
 
 void on_focus_lost(AppState& s, Platform& p) {
-    // A drag cut short must not keep the pointer, nor leave the capture window shrunk
-    // to its title bar.
-    if (s.dragging || s.drag_state >= 0) p.release_pointer();
-    if (s.dragging) apply_mode_size(s, p);
-    s.drag_state = -1;
+    end_drag(s, p);
     s.has_focus = 0;
-    s.dragging = 0;
     p.clip_pointer(nullptr);
     if (mode_info(s.window_mode).focus_loss_releases_hold) s.hold = 0;
 }
@@ -114,6 +127,9 @@ void on_key_down(AppState& s, Platform& p, Key key) {
         case KEY_CONTROL:
             if (const int32_t overview = mode_info(s.window_mode).ctrl_overview; overview >= 0) s.window_mode = overview;
             s.ctrl_down = 1;
+            return;
+        case KEY_ESCAPE:
+            end_drag(s, p);
             return;
         case KEY_OTHER:
             return;
@@ -182,19 +198,14 @@ void on_left_down(AppState& s, Platform& p, int x, int y) {
 }
 
 void on_left_up(AppState& s, Platform& p) {
+    // The pointer is let go last: that reports a lost capture, which would cut the drag short.
+    if (s.dragging) end_pick_drag(s, p);
+    else end_drag(s, p);  // a panel drag's values stay; the gradation renders in full
     p.release_pointer();
-    if (s.dragging) {
-        end_pick_drag(s, p);
-        return;
-    }
-    if (s.drag_state >= 0) {
-        s.drag_state = -1;
-        if (is_area_mode(s.window_mode)) update_area_window_sizes(s);
-        if (s.window_mode == MODE_GRADATION) s.image_valid = 0;  // render again at full quality
-        apply_mode_size(s, p);
-    }
     p.invalidate();
 }
+
+void on_capture_lost(AppState& s, Platform& p) { end_drag(s, p); }
 
 void on_right_down(AppState& s, Platform& p) {
     const Point at = p.pointer_pos();
@@ -204,11 +215,7 @@ void on_right_down(AppState& s, Platform& p) {
     }
     if (s.window_mode == MODE_GRADATION) return;
     if (s.window_mode == MODE_CAPTURE) {
-        // The area beside the pointer, kept on the screen (at 0 when it is larger).
-        const Size a = s.area_size;
-        const int sx = std::max(0, std::min(at.x - a.width + 30, s.screen_width - a.width));
-        const int sy = std::max(0, std::min(at.y - a.height + 30, s.screen_height - a.height));
-        p.read_screen_block(s.back_buffer, AREA_ORIGIN.x, AREA_ORIGIN.y, sx, sy, a.width, a.height);
+        read_capture_beside(s, p, at);
         dispatch_command(s, &p, CMD_COPY_BITMAP);
         return;
     }

@@ -6,6 +6,8 @@
 #include "platform/platform.h"
 #include "ui/keys.h"
 
+// Keeps the window where it is and gives it the size of the current mode.
+void apply_mode_size(AppState& s, Platform& p);
 
 void on_focus_gained(AppState& s);
 void on_focus_lost(AppState& s, Platform& p);
@@ -17,6 +19,8 @@ void on_command(AppState& s, Platform& p, uint32_t param);
 void on_mouse_move(AppState& s, Platform& p, int x, int y);
 void on_left_down(AppState& s, Platform& p, int x, int y);
 void on_left_up(AppState& s, Platform& p);
+// The window lost the pointer capture (another window took it): any drag ends.
+void on_capture_lost(AppState& s, Platform& p);
 void on_right_down(AppState& s, Platform& p);
 // Samples, composes the current mode in the back buffer and presents it.
 void on_paint(AppState& s, Platform& p);

@@ -12,9 +12,9 @@ struct KeyMapping {
 static const KeyMapping KEY_MAPPINGS[] = {
     {VK_SHIFT, KEY_SHIFT}, {VK_CONTROL, KEY_CONTROL}, {VK_LEFT, KEY_LEFT},
     {VK_RIGHT, KEY_RIGHT}, {VK_UP, KEY_UP},           {VK_DOWN, KEY_DOWN},
-    {VK_HOME, KEY_HOME},   {VK_END, KEY_END},
+    {VK_HOME, KEY_HOME},   {VK_END, KEY_END},             {VK_ESCAPE, KEY_ESCAPE},
 };
-static_assert(sizeof(KEY_MAPPINGS) / sizeof(KEY_MAPPINGS[0]) == 8);
+static_assert(sizeof(KEY_MAPPINGS) / sizeof(KEY_MAPPINGS[0]) == 9);
 
 static Key key_from_virtual(WPARAM vk) {
     for (const KeyMapping& m : KEY_MAPPINGS)
@@ -77,9 +77,13 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
     case WM_RBUTTONDOWN:
         on_right_down(s, p);
         return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lparam) != window) on_capture_lost(s, p);
+        return 0;
     case WM_SETCURSOR:
-        // While a drag holds the pointer, keep the cursor the drag chose.
-        if (LOWORD(lparam) == HTCLIENT && (s.dragging || s.drag_state >= 0)) return TRUE;
+        // Every pointer move over the client area sets the shape the core chose (a handle's
+        // frame, a grip's arrows, a drag's own): the class arrow would flicker over it.
+        if (LOWORD(lparam) == HTCLIENT) return TRUE;
         break;
     default:
         break;

@@ -8,6 +8,7 @@
 enum TitleKind {
     TITLE_NONE,    // no title bar: the panel is the whole window (the minimum chip)
     TITLE_COMMON,  // swatch, readout and the state colours, sampled under the pointer
+    TITLE_AREA,    // the capture and gradation views' own: area size, button or working colours
 };
 
 // Every entry may be null: the mode then has nothing of that kind. Coordinates are panel

@@ -15,9 +15,9 @@ const Panel* const PANELS[] = {
     &hls_panel,      // MODE_HLS_PANEL
     &BARE_TITLE,     // MODE_ZOOM
     &BARE_TITLE,     // MODE_RECORD_PANEL
-    &BARE_TITLE,     // MODE_CAPTURE
+    &capture_panel,  // MODE_CAPTURE
     &mix_panel,      // MODE_MIX_PANEL
-    &BARE_TITLE,     // MODE_GRADATION
+    &gradation_panel,  // MODE_GRADATION
     &BARE_TITLE,     // MODE_RGB_OVERVIEW
     &BARE_TITLE,     // MODE_HLS_OVERVIEW
 };

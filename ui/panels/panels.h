@@ -6,3 +6,13 @@ extern const Panel minimum_panel;
 extern const Panel rgb_panel;
 extern const Panel hls_panel;
 extern const Panel mix_panel;
+extern const Panel capture_panel;
+extern const Panel gradation_panel;
+
+// Copies the screen block `source` into the back buffer at `to`, reading only what lies
+// on the monitor under the pointer; the rest of the block turns black. A failed read
+// leaves the buffer as it was.
+void read_screen_area(AppState& s, Platform& p, Point to, Rect source, Point pointer);
+// The capture area beside the pointer: the pointer 30 px left of and above its
+// bottom-right corner, as far as the monitor under the pointer allows.
+void read_capture_beside(AppState& s, Platform& p, Point pointer);

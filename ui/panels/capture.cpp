@@ -1,0 +1,97 @@
+// The capture view (MODE_CAPTURE): a live or fixed piece of the screen and its resize grip.
+#include <algorithm>
+
+#include "ui/panels/panels.h"
+#include "ui/window_events.h"
+
+namespace {
+
+// Layout, in panel coordinates (client y - 17); the area's top-left pixel is client (1, 17).
+constexpr int GRIP = 12;             // the grip: x > W - 12 and y > H - 12
+constexpr int SIZE_STEP = 16;        // Shift snaps the size to multiples of this
+constexpr int SIZE_MIN = 16;
+constexpr int POINTER_INSET = 30;    // the live area's bottom-right corner lies this far right of
+                                     // and below the pointer
+// A resize of a fixed capture shrinks the window to its title bar; this long after the
+// press the screen under it is grabbed.
+constexpr uint32_t GRAB_DELAY_MS = 100;
+
+bool on_grip(const AppState& s, int x, int y) {
+    return x > s.area_size.width - GRIP && y > s.area_size.height - GRIP;
+}
+
+void prepare(AppState& s, Platform& p) {
+    if (s.dragging) return;  // a capture drag: the image waits for the release
+    if (!s.hold) return read_capture_beside(s, p, s.pointer_pos);
+    if (s.drag_state < 0) return;  // the fixed capture
+    if (p.now_ms() - s.press_time <= GRAB_DELAY_MS) return;
+    if (s.image_valid) {
+        // What lies under the shrunk window becomes the fixed picture at the new size.
+        const Rect r = p.window_rect();
+        read_screen_area(s, p, {0, 0}, {r.left, r.top, r.left + BACK_WIDTH, r.top + BACK_HEIGHT}, s.pointer_pos);
+        s.image_valid = 0;
+    }
+    apply_mode_size(s, p);
+}
+
+// The window is one pixel wider and taller than its frame, title and area need: that
+// column and row get the panel's white rather than whatever the buffer held.
+void compose(const AppState& s, Image& panel, Platform&) {
+    const Size a = s.area_size;
+    fill_box(panel, AREA_ORIGIN.x + a.width, 0, 1, a.height + 1, 0xFFFFFF);
+    fill_box(panel, AREA_ORIGIN.x, a.height, a.width, 1, 0xFFFFFF);
+}
+
+bool hover(AppState& s, Platform& p, int x, int y) {
+    if (on_grip(s, x, y)) p.set_cursor(CURSOR_SIZE_NWSE);
+    return true;
+}
+
+bool press(AppState& s, Platform&, int x, int y) {
+    if (!on_grip(s, x, y)) return false;
+    s.drag_state = AREA_GRIP;
+    return true;
+}
+
+int snapped_size(int v, bool snap, int max) {
+    if (snap) v = v / SIZE_STEP * SIZE_STEP;
+    return std::clamp(v, SIZE_MIN, max);
+}
+
+void drag(AppState& s, Platform& p, int x, int y) {
+    p.set_cursor(CURSOR_SIZE_NWSE);
+    s.area_size = {snapped_size(x, s.shift_down, AREA_MAX_WIDTH), snapped_size(y, s.shift_down, AREA_MAX_HEIGHT)};
+    update_area_window_sizes(s);
+}
+
+}  // namespace
+
+void read_screen_area(AppState& s, Platform& p, Point to, Rect source, Point pointer) {
+    const Rect m = p.monitor_at(pointer);
+    const Rect on = {std::max(source.left, m.left), std::max(source.top, m.top), std::min(source.right, m.right),
+                     std::min(source.bottom, m.bottom)};
+    const int w = source.right - source.left, h = source.bottom - source.top;
+    const int x0 = on.left - source.left, y0 = on.top - source.top;
+    const int x1 = on.right - source.left, y1 = on.bottom - source.top;
+    if (x1 > x0 && y1 > y0 &&
+        !p.read_screen_block(s.back_buffer, to.x + x0, to.y + y0, on.left, on.top, x1 - x0, y1 - y0))
+        return;
+    // Beyond the monitor's edge there is nothing to show.
+    Image block = sub_image(s.back_buffer, to.x, to.y, w, h);
+    fill_box(block, 0, 0, w, y0, 0x000000);
+    fill_box(block, 0, y1, w, h - y1, 0x000000);
+    fill_box(block, 0, y0, x0, y1 - y0, 0x000000);
+    fill_box(block, x1, y0, w - x1, y1 - y0, 0x000000);
+}
+
+void read_capture_beside(AppState& s, Platform& p, Point pointer) {
+    const Rect m = p.monitor_at(pointer);
+    const Size a = s.area_size;
+    // Kept on the monitor under the pointer; an area larger than the monitor starts at
+    // its top-left corner rather than reading past it.
+    const int x = std::max(m.left, std::min(pointer.x - a.width + POINTER_INSET, m.right - a.width));
+    const int y = std::max(m.top, std::min(pointer.y - a.height + POINTER_INSET, m.bottom - a.height));
+    read_screen_area(s, p, AREA_ORIGIN, {x, y, x + a.width, y + a.height}, pointer);
+}
+
+const Panel capture_panel = {TITLE_AREA, prepare, compose, nullptr, hover, press, drag, nullptr};
