@@ -1,6 +1,8 @@
 // The window procedure's logic: focus, keys, commands, pointer, pick drag and paint.
 #include "ui/window_events.h"
 
+#include <algorithm>
+
 #include "commands/command_ids.h"
 #include "commands/dispatch.h"
 #include "commands/history.h"
@@ -55,11 +57,10 @@ void end_pick_drag(AppState& s, Platform& p) {
     p.clip_pointer(nullptr);
     Rect r = p.window_rect();
     if (s.window_mode == MODE_CAPTURE) {
-        // The area under the shrunk window is taken first; a title bar left above the
-        // monitor's top then comes down onto it.
+        // The area the shrunk window framed, beside the pointer, is taken first; a title
+        // bar left above the monitor's top then comes down onto it.
         const Point at = p.pointer_pos();
-        const Point area{r.left + AREA_ORIGIN.x, r.top + AREA_ORIGIN.y};
-        read_screen_area(s, p, AREA_ORIGIN, {area.x, area.y, area.x + s.area_size.width, area.y + s.area_size.height}, at);
+        read_capture_beside(s, p, at);
         const int top = p.monitor_at(at).top;
         if (r.top < top) {
             p.move_window(r.left, top, r.right - r.left, r.bottom - r.top);
@@ -84,9 +85,11 @@ void follow_pick_drag(AppState& s, Platform& p) {
     const Point at = p.pointer_pos();
     s.pointer_pos = at;
     if (s.window_mode == MODE_CAPTURE) {
-        // Shrunk to its title bar so the screen under the area stays visible.
-        p.move_window(at.x - s.area_size.width + 29, at.y - s.area_size.height + 13,
-                      s.window_sizes[MODE_CAPTURE].width, TITLE_BAR_HEIGHT);
+        // Shrunk to its title bar so the screen under the area stays visible. One row of
+        // it stays on the monitor: a window wholly off the screen loses the pointer under
+        // some window systems, and with it the release.
+        const int top = std::max(at.y - s.area_size.height + 13, p.monitor_at(at).top - TITLE_BAR_HEIGHT + 1);
+        p.move_window(at.x - s.area_size.width + 29, top, s.window_sizes[MODE_CAPTURE].width, TITLE_BAR_HEIGHT);
     } else if (s.window_mode == MODE_GRADATION) {
         const Size size = s.window_sizes[MODE_GRADATION];
         p.move_window(at.x - s.grab_offset.x, at.y - s.grab_offset.y, size.width, size.height);
