@@ -14,7 +14,7 @@ namespace {
 // What the area controls change, as words "name=value".
 std::string area_state(const AppState& s) {
     char text[240];
-    std::snprintf(text, sizeof text, "area=%dx%d rows=%dx%d,%dx%d shape=%d wave=%d repeat=%d cycles=%d at_mid=%d "
+    std::snprintf(text, sizeof text, "area=%dx%d rows=%dx%d,%dx%d shape=%d wave=%d repeat=%d cycles=%d out_at_50=%d "
                   "in=%.4g,%.4g out=%.4g,%.4g mid=%.4g colours=%06X,%06X valid=%d", s.area_size.width, s.area_size.height,
                   s.window_sizes[MODE_CAPTURE].width, s.window_sizes[MODE_CAPTURE].height, s.window_sizes[MODE_GRADATION].width,
                   s.window_sizes[MODE_GRADATION].height, s.grad_shape, s.grad_wave, s.grad_repeat, s.grad_half_cycles,
@@ -26,7 +26,7 @@ std::string area_state(const AppState& s) {
 std::string with(std::string line, const char* changes) {
     std::istringstream words(changes);
     for (std::string w; words >> w;) {
-        const size_t at = line.find(" " + w.substr(0, w.find('=') + 1)) + 1;
+        const size_t at = line.find(w.substr(0, w.find('=') + 1));  // no name ends another
         line.replace(at, line.find(' ', at) - at, w);
     }
     return line;
@@ -127,13 +127,13 @@ TEST(AreaControls, GradationKeysSetTheirSettingAndCheckMark) {
         {CMD_GRAD_REPEAT_ONCE, "", 1}, {CMD_GRAD_REPEAT_MIRROR, "repeat=1", 1}, {CMD_GRAD_REPEAT_INFINITE, "repeat=2", 1},
         {CMD_GRAD_CYCLES_0_5, "cycles=1", 1}, {CMD_GRAD_CYCLES_1, "cycles=2", 1}, {CMD_GRAD_CYCLES_1_5, "cycles=3", 1},
         {CMD_GRAD_CYCLES_2, "", 1}, {CMD_GRAD_CYCLES_3, "cycles=6", 1}, {CMD_GRAD_CYCLES_4, "cycles=8", 1},
-        {CMD_GRAD_CYCLES_6, "cycles=12", 1}, {CMD_GRAD_CYCLES_10, "cycles=20", 1}, {CMD_GRAD_OUT_AT_MID, "at_mid=0", 0},
+        {CMD_GRAD_CYCLES_6, "cycles=12", 1}, {CMD_GRAD_CYCLES_10, "cycles=20", 1}, {CMD_GRAD_OUT_AT_MID, "out_at_50=0", 0},
         {CMD_GRAD_MID_CENTER, "mid=0.5", 0}, {CMD_GRAD_DIR_HORIZONTAL, "in=0,0.5 out=1,0.5", 0},
         {CMD_GRAD_DIR_VERTICAL, "in=0.5,0 out=0.5,1", 0}, {CMD_GRAD_DIR_DIAG_DOWN, "in=0,0 out=1,1", 0},
         {CMD_GRAD_DIR_DIAG_UP, "in=0,1 out=1,0", 0}, {CMD_GRAD_IN_CENTER, "in=0.5,0.5", 0},
         {CMD_GRAD_SWAP, "colours=FFFFFF,000001", 0}, {CMD_GRAD_DIST_HALF, "out=0.575,0.55", 0},
         {CMD_GRAD_DIST_DOUBLE, "out=1,0.7", 0}, {CMD_BLACK_WHITE, "colours=000000,FFFFFF", 0},
-        {CMD_GRAD_RESET, "shape=0 wave=2 repeat=2 cycles=1 at_mid=0 in=0,0 out=1,1 mid=0.5", 0}};
+        {CMD_GRAD_RESET, "shape=0 wave=2 repeat=2 cycles=1 out_at_50=0 in=0,0 out=1,1 mid=0.5", 0}};
     for (const auto& r : rows) {
         Started t(MODE_GRADATION);
         AppState& s = t.s;

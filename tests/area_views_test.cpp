@@ -70,6 +70,9 @@ TEST(AreaViews, TitleBarsButtonsAndFrame) {
         fill_box(t.s.back_buffer, 0, 0, BACK_WIDTH, BACK_HEIGHT, 0x777777);  // what an earlier view left
         on_paint(t.s, t.p);
         EXPECT_EQ(shown(t, r.at.x, r.at.y), r.expect) << r.rule;
+        const Image& back = t.s.back_buffer;  // the frame is the window's: a growing capture shows none
+        EXPECT_EQ(seq(get_pixel(back, 65, 40), get_pixel(back, 66, 40), get_pixel(back, 40, 81), get_pixel(back, 40, 82)),
+                  seq(0x777777u, 0x777777u, 0x777777u, 0x777777u)) << r.rule;
     }
 }
 

@@ -26,7 +26,7 @@ void compose_frame(const AppState& s, Platform& p) {
     const Panel& panel = panel_of(s.window_mode);
     int top = 0;
     if (panel.title == TITLE_COMMON) compose_common_title(s, back, size, p);
-    if (panel.title == TITLE_AREA) compose_area_title(s, back, size, p);
+    if (panel.title == TITLE_AREA) compose_area_title(s, back, size.width, p);
     if (panel.title != TITLE_NONE) top = TITLE_BAR_HEIGHT;
     Image view = sub_image(back, 0, top, size.width, size.height - top);
     if (panel.compose && view.pixels) panel.compose(s, view, p);

@@ -100,8 +100,8 @@ void format_area_title(const AppState& s, char* text, size_t size) {
     }
 }
 
-void compose_area_title(const AppState& s, Image& back, Size size, Platform& p) {
-    fill_box(back, 0, 0, size.width, TITLE_BAR_HEIGHT, title_bar_color(s));
+void compose_area_title(const AppState& s, Image& back, int width, Platform& p) {
+    fill_box(back, 0, 0, width, TITLE_BAR_HEIGHT, title_bar_color(s));
     char text[48];
     format_area_title(s, text, sizeof text);
     p.draw_text(back, TITLE_TEXT_AT.x, TITLE_TEXT_AT.y, text, title_text_color(s));
@@ -112,6 +112,4 @@ void compose_area_title(const AppState& s, Image& back, Size size, Platform& p) 
         fill_rect(back, IN_SWATCH, s.in_color);
         fill_rect(back, OUT_SWATCH, s.out_color);
     }
-    // The area views keep a black frame, with or without the focus.
-    frame_box(back, 0, 0, size.width, size.height, FRAME_FOCUSED_COLOR);
 }

@@ -30,7 +30,11 @@ void compose_common_title(const AppState& s, Image& back, Size size, Platform& p
 // point in pixels, "%.1f%%" of the 50 % point.
 void format_area_title(const AppState& s, char* text, size_t size);
 
-// The title bar of the capture and gradation views and the black frame around the
-// window, leaving the area alone: state colours, title, and in the swatch box the
-// capture button (sunken while fixed or dragged) or the two working colours.
-void compose_area_title(const AppState& s, Image& back, Size size, Platform& p);
+// The title bar of the capture and gradation views, width pixels wide: state colours,
+// title, and in the swatch box the capture button (sunken while fixed or dragged) or the
+// two working colours. Their frame is the window's alone (the area keeps its picture
+// when the window grows).
+void compose_area_title(const AppState& s, Image& back, int width, Platform& p);
+
+// The black frame of the capture and gradation windows, with or without the focus.
+constexpr ColorRef AREA_FRAME_COLOR = 0x000000;

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "ui/panels/panels.h"
+#include "ui/title_bar.h"
 #include "ui/window_events.h"
 
 namespace {
@@ -34,12 +35,14 @@ void prepare(AppState& s, Platform& p) {
     apply_mode_size(s, p);
 }
 
-// The window is one pixel wider and taller than its frame, title and area need: that
-// column and row get the panel's white rather than whatever the buffer held.
-void compose(const AppState& s, Image& panel, Platform&) {
+// The frame belongs to the window alone, so a fixed capture shows none of it when the
+// window grows. The window is one pixel wider and taller than frame, title and area
+// need: that column and row get the panel's white rather than whatever lies there.
+void mark(const AppState& s, Image& frame, Platform&) {
     const Size a = s.area_size;
-    fill_box(panel, AREA_ORIGIN.x + a.width, 0, 1, a.height + 1, 0xFFFFFF);
-    fill_box(panel, AREA_ORIGIN.x, a.height, a.width, 1, 0xFFFFFF);
+    fill_box(frame, AREA_ORIGIN.x + a.width, AREA_ORIGIN.y, 1, a.height + 1, PANEL_COLOR);
+    fill_box(frame, AREA_ORIGIN.x, AREA_ORIGIN.y + a.height, a.width, 1, PANEL_COLOR);
+    frame_box(frame, 0, 0, frame.width, frame.height, AREA_FRAME_COLOR);
 }
 
 bool hover(AppState& s, Platform& p, int x, int y) {
@@ -94,4 +97,4 @@ void read_capture_beside(AppState& s, Platform& p, Point pointer) {
     read_screen_area(s, p, AREA_ORIGIN, {x, y, x + a.width, y + a.height}, pointer);
 }
 
-const Panel capture_panel = {TITLE_AREA, prepare, compose, nullptr, hover, press, drag, nullptr};
+const Panel capture_panel = {TITLE_AREA, prepare, nullptr, mark, hover, press, drag, nullptr};

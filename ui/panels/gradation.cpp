@@ -96,8 +96,8 @@ void mark(const AppState& s, Image& frame, Platform& p) {
         draw_marker(frame, p, MID_MARKER, s, x, y, out_side ? s.out_color : s.in_color,
                     s.grad_out_at_mid ? "99%" : "50%");
     }
-    // Labels near the edge must not cover the frame.
-    frame_box(frame, 0, 0, frame.width, frame.height, FRAME_FOCUSED_COLOR);
+    // Over the labels that reach the edge.
+    frame_box(frame, 0, 0, frame.width, frame.height, AREA_FRAME_COLOR);
 }
 
 double distance2(double ax, double ay, double bx, double by) { return (ax - bx) * (ax - bx) + (ay - by) * (ay - by); }
