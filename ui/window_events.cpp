@@ -1,8 +1,6 @@
 // The window procedure's logic: focus, keys, commands, pointer, pick drag and paint.
 #include "ui/window_events.h"
 
-#include <algorithm>
-
 #include "commands/command_ids.h"
 #include "commands/dispatch.h"
 #include "commands/history.h"
@@ -85,11 +83,14 @@ void follow_pick_drag(AppState& s, Platform& p) {
     const Point at = p.pointer_pos();
     s.pointer_pos = at;
     if (s.window_mode == MODE_CAPTURE) {
-        // Shrunk to its title bar so the screen under the area stays visible. One row of
-        // it stays on the monitor: a window wholly off the screen loses the pointer under
-        // some window systems, and with it the release.
-        const int top = std::max(at.y - s.area_size.height + 13, p.monitor_at(at).top - TITLE_BAR_HEIGHT + 1);
-        p.move_window(at.x - s.area_size.width + 29, top, s.window_sizes[MODE_CAPTURE].width, TITLE_BAR_HEIGHT);
+        // Shrunk to its title bar so the screen under the area stays visible.
+        const int left = at.x - s.area_size.width + 29, top = at.y - s.area_size.height + 13;
+        const int monitor_top = p.monitor_at(at).top;
+        if (top + TITLE_BAR_HEIGHT > monitor_top)
+            p.move_window(left, top, s.window_sizes[MODE_CAPTURE].width, TITLE_BAR_HEIGHT);
+        else  // wholly above the monitor, where some window systems take the pointer (and the
+              // release) from a window: a pixel of it stays, in its frame column beside the area
+            p.move_window(left, monitor_top, 1, 1);
     } else if (s.window_mode == MODE_GRADATION) {
         const Size size = s.window_sizes[MODE_GRADATION];
         p.move_window(at.x - s.grab_offset.x, at.y - s.grab_offset.y, size.width, size.height);
