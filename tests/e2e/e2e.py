@@ -163,6 +163,9 @@ def test_idle_cpu(desk):
         expect(percent < 10.0, f"idle CPU {percent:.2f} %")
 
 
+from area_views import *  # noqa: E402,F401,F403  (the capture and gradation views)
+
+
 def main():
     if len(sys.argv) != 2 or not os.path.exists(os.path.join(sys.argv[1], "platform", "win32", "tintora.exe")):
         print("usage: e2e.py BUILD_DIR (a build holding platform/win32/tintora.exe)", file=sys.stderr)
