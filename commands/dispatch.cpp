@@ -2,6 +2,7 @@
 #include "commands/dispatch.h"
 
 #include "commands/actions.h"
+#include "commands/check_marks.h"
 #include "commands/choice_groups.h"
 #include "commands/clipboard_copy.h"
 #include "commands/command_table.h"
@@ -54,30 +55,6 @@ bool pass_mode_checks(AppState& s, uint16_t& id, int& result) {
     return true;
 }
 
-// Flips a toggle flag and checks its item exactly when it becomes 1.
-void toggle(AppState& s, int32_t& flag, uint16_t id) {
-    flag = flag ? 0 : 1;
-    set_menu_check(s.popup_menus, id, flag == 1);
-}
-
-// Step 3.
-void set_check_marks(AppState& s, uint16_t id, int& result) {
-    if (const int group = group_of(id); group >= 0) {
-        const ChoiceGroup& g = choice_groups[group];
-        for (int i = 0; i < g.count; ++i) set_menu_check(s.popup_menus, g.ids[i], false);
-        set_menu_check(s.popup_menus, id, true);
-        if (group == GROUP_MODE) {
-            result = 1;
-            s.panel_focus = -1;
-        }
-    }
-    if (id == CMD_FMT_UPPERCASE) toggle(s, s.hex_uppercase, id);
-    if (id == CMD_GRAD_OUT_AT_MID) {
-        toggle(s, s.grad_out_at_mid, id);
-        s.image_valid = 0;
-    }
-}
-
 // Step 5: the notation, decimals and quit commands need no family of their own.
 void run_action(AppState& s, Platform& window, uint16_t id, int& result) {
     if (run_window_action(s, id, result) || run_colour_action(s, window, id) ||
@@ -121,7 +98,7 @@ int dispatch_command(AppState& s, Platform* window, uint32_t param) {
     if (window && !pass_mode_checks(s, id, result)) return 0;
     // Enter records the colour, which a replay without a window must not do.
     if (window && id == CMD_RETURN) result = run_return(s, *window);
-    set_check_marks(s, id, result);
+    if (set_check_marks(s, id)) result = 1;
     if (!window) return 1;
     run_action(s, *window, id, result);
     follow_up(s, *window, id);

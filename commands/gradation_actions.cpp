@@ -1,8 +1,8 @@
 // Gradation settings: shape, waveform, repetition, cycles, the points and the reset.
 #include "commands/actions.h"
 
+#include "commands/check_marks.h"
 #include "commands/choice_groups.h"
-#include "commands/dispatch.h"
 
 namespace {
 
@@ -26,10 +26,10 @@ void reset(AppState& s) {
     s.grad_shape = SHAPE_LINEAR;
     s.grad_out_at_mid = 1;
     s.grad_half_cycles = 1;
-    // For the check marks; the out-at-mid replay flips the flag to 0.
+    // For the check marks; marking out-at-mid flips the flag to 0.
     for (uint16_t id : {CMD_GRAD_SHAPE_LINEAR, CMD_WAVE_TRIANGLE, CMD_GRAD_REPEAT_INFINITE,
                         CMD_GRAD_OUT_AT_MID, CMD_GRAD_CYCLES_0_5})
-        dispatch_command(s, nullptr, id);
+        set_check_marks(s, id);
     set_points(s, 0.0, 0.0, 1.0, 1.0);
     s.grad_mid_pos = 0.5;
 }

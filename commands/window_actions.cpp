@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "commands/check_marks.h"
 #include "commands/choice_groups.h"
-#include "commands/dispatch.h"
 #include "commands/history.h"
 
 namespace {
@@ -44,7 +44,7 @@ void toggle_chip_mode(AppState& s, int& result) {
     // The overviews are the panels 2 and 3 while Ctrl is held (as it is for Ctrl+T), and
     // the key's release returns to the panel without a mode command: mark the panel now.
     const int32_t shown = mode_info(s.window_mode).panel;
-    if (shown >= 0 && shown < CHOSEN_MODE_COUNT) dispatch_command(s, nullptr, mode_command_of[shown]);
+    if (shown >= 0 && shown < CHOSEN_MODE_COUNT) set_check_marks(s, mode_command_of[shown]);
     result = 1;
 }
 
@@ -74,6 +74,6 @@ int run_return(AppState& s, Platform& window) {
     s.image_valid = 0;
     s.edit_target = EDIT_NONE;
     s.window_mode = s.return_mode;
-    if (s.window_mode == MODE_MIX_PANEL) dispatch_command(s, nullptr, CMD_MODE_MIX_PANEL);
+    if (s.window_mode == MODE_MIX_PANEL) set_check_marks(s, CMD_MODE_MIX_PANEL);
     return 1;
 }
