@@ -1,7 +1,7 @@
 // The check marks of the radio groups and of the two toggles.
 #include "commands/check_marks.h"
 
-#include "commands/choice_groups.h"
+#include "commands/command_facts.h"
 
 namespace {
 
@@ -19,10 +19,10 @@ int set_check_marks(AppState& s, uint16_t id) {
         toggle(s, s.grad_out_at_mid, id);
         s.image_valid = 0;
     }
-    const int group = group_of(id);
-    if (group < 0) return 0;
-    const ChoiceGroup& g = choice_groups[group];
-    for (int i = 0; i < g.count; ++i) set_menu_check(s.popup_menus, g.ids[i], false);
+    const CommandGroup group = command_facts(id).group;
+    if (!is_radio_group(group)) return 0;
+    for (const CommandFacts& member : command_facts_table)
+        if (member.group == group) set_menu_check(s.popup_menus, member.id, false);
     set_menu_check(s.popup_menus, id, true);
     if (group != GROUP_MODE) return 0;
     s.panel_focus = -1;

@@ -1,25 +1,5 @@
-// Palette families by slot and the check marks of the popup menus.
+// The check marks of the popup menus.
 #include "commands/command_table.h"
-
-const uint16_t palette_store_ids[10] = {
-    CMD_PALETTE_STORE_1, CMD_PALETTE_STORE_2, CMD_PALETTE_STORE_3, CMD_PALETTE_STORE_4,
-    CMD_PALETTE_STORE_5, CMD_PALETTE_STORE_6, CMD_PALETTE_STORE_7, CMD_PALETTE_STORE_8,
-    CMD_PALETTE_STORE_9, CMD_PALETTE_STORE_0};
-const uint16_t palette_recall_ids[10] = {
-    CMD_PALETTE_RECALL_1, CMD_PALETTE_RECALL_2, CMD_PALETTE_RECALL_3, CMD_PALETTE_RECALL_4,
-    CMD_PALETTE_RECALL_5, CMD_PALETTE_RECALL_6, CMD_PALETTE_RECALL_7, CMD_PALETTE_RECALL_8,
-    CMD_PALETTE_RECALL_9, CMD_PALETTE_RECALL_0};
-const uint16_t palette_recall_out_ids[10] = {
-    CMD_PALETTE_RECALL_OUT_1, CMD_PALETTE_RECALL_OUT_2, CMD_PALETTE_RECALL_OUT_3,
-    CMD_PALETTE_RECALL_OUT_4, CMD_PALETTE_RECALL_OUT_5, CMD_PALETTE_RECALL_OUT_6,
-    CMD_PALETTE_RECALL_OUT_7, CMD_PALETTE_RECALL_OUT_8, CMD_PALETTE_RECALL_OUT_9,
-    CMD_PALETTE_RECALL_OUT_0};
-
-int palette_slot(const uint16_t (&family)[10], uint16_t id) {
-    for (int k = 0; k < 10; ++k)
-        if (family[k] == id) return k;
-    return -1;
-}
 
 int first_menu_index(uint16_t id) {
     for (int i = 0; i < MENU_ENTRY_COUNT; ++i)

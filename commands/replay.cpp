@@ -2,10 +2,10 @@
 #include "commands/replay.h"
 
 #include "commands/check_marks.h"
-#include "commands/choice_groups.h"
+#include "commands/command_facts.h"
 
 void replay_saved_choices(AppState& s) {
-    const struct { int group; int32_t value; } choices[] = {
+    const struct { CommandGroup group; int32_t value; } choices[] = {
         {GROUP_MODE, s.window_mode},     {GROUP_RATE, s.refresh_ms},
         {GROUP_NOTATION, s.text_format}, {GROUP_DECIMALS, s.decimals},
         {GROUP_SHAPE, s.grad_shape},     {GROUP_REPEAT, s.grad_repeat},
