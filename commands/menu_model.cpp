@@ -1,4 +1,4 @@
-// The check marks of the popup menus.
+// The popup menus as the user sees them: check marks as last written, gray as in the resource.
 #include "commands/command_table.h"
 
 int first_menu_index(uint16_t id) {
