@@ -1,8 +1,6 @@
 // Hold, history, palette, editing, averaging, grey and the mixing models.
 #include "commands/actions.h"
 
-#include "commands/choice_groups.h"
-#include "commands/command_table.h"
 #include "commands/history.h"
 
 namespace {
@@ -57,37 +55,34 @@ void grey(AppState& s) {
 
 }  // namespace
 
-bool run_colour_action(AppState& s, Platform& window, uint16_t id) {
-    if (const int k = palette_slot(palette_store_ids, id); k >= 0) {
-        s.palette[k] = s.current_color;
-        s.marked_cell = HISTORY_COUNT + k;
+bool run_colour_action(AppState& s, Platform& window, const CommandFacts& c) {
+    switch (c.group) {
+    case FAMILY_PALETTE_STORE:
+        s.palette[c.value] = s.current_color;
+        s.marked_cell = HISTORY_COUNT + c.value;
         return true;
-    }
-    if (const int k = palette_slot(palette_recall_ids, id); k >= 0) {
-        s.current_color = s.palette[k];
-        s.marked_cell = HISTORY_COUNT + k;
+    case FAMILY_PALETTE_RECALL:
+        s.current_color = s.palette[c.value];
+        s.marked_cell = HISTORY_COUNT + c.value;
         return true;
-    }
-    if (const int k = palette_slot(palette_recall_out_ids, id); k >= 0) {
-        s.out_color = s.palette[k];
+    case FAMILY_PALETTE_RECALL_OUT:
+        s.out_color = s.palette[c.value];
         s.image_valid = 0;
         return true;
-    }
-    if (const int mix = group_position(GROUP_MIX, id); mix >= 0) {
-        s.mix_mode = mix;
+    case FAMILY_EDIT_STORE: store_and_edit(s, c.value); return true;
+    case FAMILY_EDIT: recall_and_edit(s, c.value); return true;
+    case GROUP_MIX:
+        s.mix_mode = c.value;
         s.image_valid = 0;
         return true;
+    default: break;
     }
-    switch (id) {
+    switch (c.id) {
     case CMD_HOLD_TOGGLE:
         s.hold = s.hold ? 0 : 1;
         if (s.hold) push_history(s, &window);
         return true;
     case CMD_HISTORY_RECALL: recall_history(s); return true;
-    case CMD_EDIT_IN_STORE: store_and_edit(s, 0); return true;
-    case CMD_EDIT_OUT_STORE: store_and_edit(s, 1); return true;
-    case CMD_EDIT_IN: recall_and_edit(s, 0); return true;
-    case CMD_EDIT_OUT: recall_and_edit(s, 1); return true;
     case CMD_AVERAGE: average(s); return true;
     case CMD_GRAYSCALE: grey(s); return true;
     case CMD_BLACK_WHITE:

@@ -10,8 +10,7 @@ struct CommandName {
     uint16_t id;
     const char* name;
 };
-constexpr int COMMAND_COUNT = 120;
-extern const CommandName command_names[];
+extern const CommandName command_names[COMMAND_COUNT];  // in list order
 
 // The menu resource as one flat list: each popup opens with MENU_POPUP (label = its
 // resource name) and every popup or submenu closes with MENU_END. Submenus come
@@ -43,10 +42,3 @@ constexpr int ACCEL_CHAR_COUNT = 22;
 constexpr int ACCEL_VIRTKEY_COUNT = 71;
 constexpr int ACCEL_COUNT = ACCEL_CHAR_COUNT + ACCEL_VIRTKEY_COUNT;
 extern const Accelerator accelerator_table[];
-
-// The palette families by slot (0 = key 1 ... 9 = key 0).
-extern const uint16_t palette_store_ids[10];
-extern const uint16_t palette_recall_ids[10];
-extern const uint16_t palette_recall_out_ids[10];
-// Slot of a palette command of the family, or -1.
-int palette_slot(const uint16_t (&family)[10], uint16_t id);

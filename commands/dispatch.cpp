@@ -2,15 +2,23 @@
 #include "commands/dispatch.h"
 
 #include "commands/actions.h"
-#include "commands/choice_groups.h"
+#include "commands/check_marks.h"
 #include "commands/clipboard_copy.h"
-#include "commands/command_table.h"
+#include "commands/command_facts.h"
 #include "commands/history.h"
 
 namespace {
 
-bool is_edit(uint16_t id) { return id == CMD_EDIT_IN || id == CMD_EDIT_OUT; }
-bool is_edit_store(uint16_t id) { return id == CMD_EDIT_IN_STORE || id == CMD_EDIT_OUT_STORE; }
+// The accelerators bind keys R, S and H to gradation commands; the mix panel reads them
+// as its mixing models, as its menu hints say.
+uint16_t mix_panel_key(uint16_t id) {
+    switch (id) {
+    case CMD_WAVE_SQUARE: return CMD_MIX_RGB_AVERAGE;
+    case CMD_WAVE_SINE: return CMD_MIX_SUBTRACTIVE;
+    case CMD_GRAD_SHAPE_HYPERBOLA: return CMD_MIX_HLS_AVERAGE;
+    default: return id;
+    }
+}
 
 // Leaves for a panel to edit a working colour; Enter comes back to return_mode.
 void leave_for_edit(AppState& s, int32_t panel, int& result) {
@@ -21,96 +29,44 @@ void leave_for_edit(AppState& s, int32_t panel, int& result) {
 
 // Step 1: false rejects the command. May change id (keys of the mix panel).
 bool pass_mode_checks(AppState& s, uint16_t& id, int& result) {
-    const int recall = palette_slot(palette_recall_ids, id);
-    if (s.window_mode == MODE_GRADATION) {
-        if (palette_slot(palette_store_ids, id) >= 0) return false;
-        if (recall >= 0) {
-            s.in_color = s.palette[recall];
-            s.image_valid = 0;
-        }
-        if (is_edit_store(id)) {
-            leave_for_edit(s, MODE_HLS_PANEL, result);
-            s.hold = 1;
-        }
-        if (is_edit(id)) leave_for_edit(s, MODE_RGB_PANEL, result);
-        return true;
+    const int32_t mode = s.window_mode;
+    if (mode == MODE_MIX_PANEL) id = mix_panel_key(id);
+    const CommandFacts c = command_facts(id);
+    if (c.flags & (mode == MODE_GRADATION ? NOT_IN_GRADATION : ONLY_IN_GRADATION)) return false;
+    if (mode == MODE_CAPTURE && (c.flags & NOT_IN_CAPTURE)) return false;
+    if (mode != MODE_MIX_PANEL && mode != MODE_GRADATION) return true;
+    // Both modes show the in colour: a recall sets it too, and an edit goes to a panel.
+    if (c.group == FAMILY_PALETTE_RECALL) {
+        s.in_color = s.palette[c.value];
+        s.image_valid = 0;
     }
-    if (s.window_mode == MODE_MIX_PANEL) {
-        if (recall >= 0) {
-            s.in_color = s.palette[recall];
-            s.image_valid = 0;
-        }
-        if (is_edit_store(id)) s.image_valid = 0;
-        if (is_edit(id)) leave_for_edit(s, MODE_RGB_PANEL, result);
-        if (id == CMD_WAVE_SQUARE) id = CMD_MIX_RGB_AVERAGE;
-        if (id == CMD_WAVE_SINE) id = CMD_MIX_SUBTRACTIVE;
-        if (id == CMD_GRAD_SHAPE_HYPERBOLA) id = CMD_MIX_HLS_AVERAGE;
+    if (c.group == FAMILY_EDIT) leave_for_edit(s, MODE_RGB_PANEL, result);
+    if (c.group == FAMILY_EDIT_STORE && mode == MODE_MIX_PANEL) s.image_valid = 0;
+    if (c.group == FAMILY_EDIT_STORE && mode == MODE_GRADATION) {
+        leave_for_edit(s, MODE_HLS_PANEL, result);
+        s.hold = 1;
     }
-    if (is_gradation_command(id)) return false;
-    if (s.window_mode == MODE_CAPTURE &&
-        (recall >= 0 || palette_slot(palette_store_ids, id) >= 0 ||
-         palette_slot(palette_recall_out_ids, id) >= 0 || is_edit(id) || is_edit_store(id)))
-        return false;
     return true;
 }
 
-// Flips a toggle flag and checks its item exactly when it becomes 1.
-void toggle(AppState& s, int32_t& flag, uint16_t id) {
-    flag = flag ? 0 : 1;
-    set_menu_check(s.popup_menus, id, flag == 1);
-}
-
-// Step 3.
-void set_check_marks(AppState& s, uint16_t id, int& result) {
-    if (const int group = group_of(id); group >= 0) {
-        const ChoiceGroup& g = choice_groups[group];
-        for (int i = 0; i < g.count; ++i) set_menu_check(s.popup_menus, g.ids[i], false);
-        set_menu_check(s.popup_menus, id, true);
-        if (group == GROUP_MODE) {
-            result = 1;
-            s.panel_focus = -1;
-        }
-    }
-    if (id == CMD_FMT_UPPERCASE) toggle(s, s.hex_uppercase, id);
-    if (id == CMD_GRAD_OUT_AT_MID) {
-        toggle(s, s.grad_out_at_mid, id);
-        s.image_valid = 0;
-    }
-}
-
 // Step 5: the notation, decimals and quit commands need no family of their own.
-void run_action(AppState& s, Platform& window, uint16_t id, int& result) {
-    if (run_window_action(s, id, result) || run_colour_action(s, window, id) ||
-        run_gradation_action(s, id))
+void run_action(AppState& s, Platform& window, const CommandFacts& c, int& result) {
+    if (run_window_action(s, c, result) || run_colour_action(s, window, c) || run_gradation_action(s, c))
         return;
-    if (const int i = group_position(GROUP_NOTATION, id); i >= 0) s.text_format = i;
-    if (const int i = group_position(GROUP_DECIMALS, id); i >= 0) s.decimals = i;
-    if (id == CMD_COPY_TEXT) clipboard_copy(s, window, COPY_TEXT);
-    if (id == CMD_QUIT) window.post_quit();
+    if (c.group == GROUP_NOTATION) s.text_format = c.value;
+    if (c.group == GROUP_DECIMALS) s.decimals = c.value;
+    if (c.id == CMD_COPY_TEXT) clipboard_copy(s, window, COPY_TEXT);
+    if (c.id == CMD_QUIT) window.post_quit();
 }
 
 // Step 6.
-void follow_up(AppState& s, Platform& window, uint16_t id) {
-    if (group_position(GROUP_NOTATION, id) >= 0 || group_position(GROUP_DECIMALS, id) >= 0 ||
-        id == CMD_FMT_UPPERCASE) {
-        clipboard_copy(s, window, COPY_TEXT);
-        return;
-    }
-    if (palette_slot(palette_recall_ids, id) >= 0 || is_edit(id)) {
+void follow_up(AppState& s, Platform& window, const CommandFacts& c) {
+    if (c.flags & FOLLOW_COPY_TEXT) clipboard_copy(s, window, COPY_TEXT);
+    if (c.flags & FOLLOW_RECALL) {
         split_current_color(s);
         s.hold = 1;
-        push_history(s, &window);
-        return;
     }
-    switch (id) {
-    case CMD_COPY_TEXT:
-    case CMD_HISTORY_PUSH:
-    case CMD_COPY_BITMAP:
-    case CMD_SAVE_BITMAP:
-    case CMD_SAVE_REDUCED_BITMAP:
-    case CMD_AVERAGE: push_history(s, &window); break;
-    default: break;
-    }
+    if (c.flags & (FOLLOW_RECALL | FOLLOW_PUSH_HISTORY)) push_history(s, &window);
 }
 
 }  // namespace
@@ -121,10 +77,11 @@ int dispatch_command(AppState& s, Platform* window, uint32_t param) {
     if (window && !pass_mode_checks(s, id, result)) return 0;
     // Enter records the colour, which a replay without a window must not do.
     if (window && id == CMD_RETURN) result = run_return(s, *window);
-    set_check_marks(s, id, result);
+    if (set_check_marks(s, id)) result = 1;
     if (!window) return 1;
-    run_action(s, *window, id, result);
-    follow_up(s, *window, id);
+    const CommandFacts c = command_facts(id);
+    run_action(s, *window, c, result);
+    follow_up(s, *window, c);
     if (s.window_mode == MODE_HLS_PANEL) {
         rgb_to_hls(s.cur_r, s.cur_g, s.cur_b, s.cur_h, s.cur_l, s.cur_s);
         if (s.cur_h == 360) s.cur_h = 0;

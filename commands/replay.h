@@ -2,6 +2,6 @@
 #pragma once
 #include "app/state.h"
 
-// Dispatches without a window the command of each loaded choice; a value outside its
-// table replays nothing. The two toggles are inverted first so they end as loaded.
+// Sets the check marks of the command of each loaded choice; a value outside its table
+// marks nothing. The two toggles are inverted first so they end as loaded.
 void replay_saved_choices(AppState& s);

@@ -3,8 +3,7 @@
 
 #include <algorithm>
 
-#include "commands/choice_groups.h"
-#include "commands/dispatch.h"
+#include "commands/check_marks.h"
 #include "commands/history.h"
 
 namespace {
@@ -43,28 +42,22 @@ void toggle_chip_mode(AppState& s, int& result) {
     }
     // The overviews are the panels 2 and 3 while Ctrl is held (as it is for Ctrl+T), and
     // the key's release returns to the panel without a mode command: mark the panel now.
-    const int32_t shown = mode_info(s.window_mode).panel;
-    if (shown >= 0 && shown < CHOSEN_MODE_COUNT) dispatch_command(s, nullptr, mode_command_of[shown]);
+    if (const uint16_t shown = command_for_value(GROUP_MODE, mode_info(s.window_mode).panel))
+        set_check_marks(s, shown);
     result = 1;
 }
 
 }  // namespace
 
-bool run_window_action(AppState& s, uint16_t id, int& result) {
-    if (group_position(GROUP_MODE, id) >= 0) {
-        for (int32_t m = 0; m <= MODE_GRADATION; ++m)
-            if (mode_command_of[m] == id) set_window_mode(s, m);
-        return true;
+bool run_window_action(AppState& s, const CommandFacts& c, int& result) {
+    switch (c.group) {
+    case GROUP_MODE: set_window_mode(s, c.value); return true;
+    case GROUP_RATE: s.refresh_ms = static_cast<uint16_t>(c.value); return true;
+    default: break;
     }
-    if (const int rate = group_position(GROUP_RATE, id); rate >= 0) {
-        s.refresh_ms = rate_ms_values[rate];
-        return true;
-    }
-    if (id == CMD_CHIP_MODE) {
-        toggle_chip_mode(s, result);
-        return true;
-    }
-    return false;
+    if (c.id != CMD_CHIP_MODE) return false;
+    toggle_chip_mode(s, result);
+    return true;
 }
 
 int run_return(AppState& s, Platform& window) {
@@ -74,6 +67,6 @@ int run_return(AppState& s, Platform& window) {
     s.image_valid = 0;
     s.edit_target = EDIT_NONE;
     s.window_mode = s.return_mode;
-    if (s.window_mode == MODE_MIX_PANEL) dispatch_command(s, nullptr, CMD_MODE_MIX_PANEL);
+    if (s.window_mode == MODE_MIX_PANEL) set_check_marks(s, CMD_MODE_MIX_PANEL);
     return 1;
 }

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "commands/choice_groups.h"
+#include "commands/command_facts.h"
 #include "commands/dispatch.h"
 #include "ui_fixture.h"
 
@@ -144,9 +144,8 @@ TEST(AreaControls, GradationKeysSetTheirSettingAndCheckMark) {
         EXPECT_EQ(dispatch_command(s, &t.p, r.id), 0);
         EXPECT_EQ(area_state(s), with(before, r.changes)) << r.id;
         int checks = menu_item_checked(s.popup_menus, first_menu_index(r.id)) == r.checked;
-        for (int group : {GROUP_SHAPE, GROUP_WAVE, GROUP_REPEAT, GROUP_CYCLES})
-            for (int i = 0; i < choice_groups[group].count; ++i)
-                checks += menu_item_checked(s.popup_menus, first_menu_index(choice_groups[group].ids[i]));
+        for (const CommandFacts& f : command_facts_table)  // the shape, repeat, cycles and wave groups
+            if (f.group >= GROUP_SHAPE && f.group <= GROUP_WAVE) checks += menu_item_checked(s.popup_menus, first_menu_index(f.id));
         EXPECT_EQ(checks, 5) << r.id;
     }
 }
