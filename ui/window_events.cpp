@@ -15,8 +15,8 @@ namespace {
 // A press on the swatch shorter than this toggles hold; a longer one is a pick drag.
 constexpr uint32_t CLICK_MS = 250;
 
-// Ends whatever drag runs without its result: the pointer let go and unclipped, the
-// window at its mode size, the gradation rendered again in full.
+// Ends whatever drag runs, keeping what it changed so far: the pointer let go and
+// unclipped, the window at its mode size, the gradation to be rendered in full.
 void end_drag(AppState& s, Platform& p) {
     const bool panel_drag = s.drag_state >= 0;
     if (!s.dragging && !panel_drag) return;

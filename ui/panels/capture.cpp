@@ -56,18 +56,16 @@ bool press(AppState& s, Platform&, int x, int y) {
     return true;
 }
 
-int snapped_size(int v, bool snap, int max) {
-    if (snap) v = v / SIZE_STEP * SIZE_STEP;
-    return std::clamp(v, SIZE_MIN, max);
-}
-
-void drag(AppState& s, Platform& p, int x, int y) {
-    p.set_cursor(CURSOR_SIZE_NWSE);
-    s.area_size = {snapped_size(x, s.shift_down, AREA_MAX_WIDTH), snapped_size(y, s.shift_down, AREA_MAX_HEIGHT)};
-    update_area_window_sizes(s);
-}
+void drag(AppState& s, Platform& p, int x, int y) { drag_area_grip(s, p, x, y, SIZE_STEP, SIZE_MIN); }
 
 }  // namespace
+
+void drag_area_grip(AppState& s, Platform& p, int x, int y, int step, int min) {
+    p.set_cursor(CURSOR_SIZE_NWSE);
+    const auto side = [&](int v, int max) { return std::clamp(s.shift_down ? v / step * step : v, min, max); };
+    s.area_size = {side(x, AREA_MAX_WIDTH), side(y, AREA_MAX_HEIGHT)};
+    update_area_window_sizes(s);
+}
 
 void read_screen_area(AppState& s, Platform& p, Point to, Rect source, Point pointer) {
     const Rect m = p.monitor_at(pointer);

@@ -152,20 +152,11 @@ double mid_fraction(const AppState& s, int x, int y, bool snap) {
     return snap ? std::floor(MID_STEPS * m) / MID_STEPS : m;
 }
 
-int area_side(int v, bool snap, int max) {
-    if (snap) v = v / POINT_STEP * POINT_STEP;
-    return std::clamp(v, 1, max);
-}
-
 void drag(AppState& s, Platform& p, int x, int y) {
     const bool snap = s.shift_down != 0;
     const Size a = s.area_size;
     switch (s.drag_state) {
-    case AREA_GRIP:
-        p.set_cursor(CURSOR_SIZE_NWSE);
-        s.area_size = {area_side(x, snap, AREA_MAX_WIDTH), area_side(y, snap, AREA_MAX_HEIGHT)};
-        update_area_window_sizes(s);
-        break;
+    case AREA_GRIP: drag_area_grip(s, p, x, y, POINT_STEP, 1); break;
     case HANDLE_IN:
         s.grad_in_x = point_fraction(x, a.width, s.grad_out_x, snap);
         s.grad_in_y = point_fraction(y, a.height, s.grad_out_y, snap);

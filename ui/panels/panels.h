@@ -13,6 +13,9 @@ extern const Panel gradation_panel;
 // on the monitor under the pointer; the rest of the block turns black. A failed read
 // leaves the buffer as it was.
 void read_screen_area(AppState& s, Platform& p, Point to, Rect source, Point pointer);
+// The area's size follows a grip drag to panel (x, y): with Shift in multiples of step,
+// at least min, at most 640 x 480; the window sizes of both area modes follow.
+void drag_area_grip(AppState& s, Platform& p, int x, int y, int step, int min);
 // The capture area beside the pointer: the pointer 30 px left of and above its
 // bottom-right corner, as far as the monitor under the pointer allows.
 void read_capture_beside(AppState& s, Platform& p, Point pointer);
