@@ -96,10 +96,12 @@ void check(const Row& row) {
     Picker t(row.mode);
     if (row.setup) row.setup(t.s);
     Fields want = fields(t);
-    for (size_t at = 0, end = 0, eq = 0; at < row.changes.size(); at = end + 2) {
-        end = std::min(row.changes.find("; ", at), row.changes.size()), eq = row.changes.find('=', at);
-        EXPECT_EQ(want.count(row.changes.substr(at, eq - at)), 1u) << row.changes.substr(at, eq - at);
-        want[row.changes.substr(at, eq - at)] = row.changes.substr(eq + 1, end - eq - 1);
+    for (size_t at = 0, end = 0; at < row.changes.size(); at = end + 2) {
+        end = std::min(row.changes.find("; ", at), row.changes.size());
+        const size_t eq = row.changes.find('=', at);
+        const std::string field = row.changes.substr(at, eq - at);
+        EXPECT_EQ(want.count(field), 1u) << field;
+        want[field] = row.changes.substr(eq + 1, end - eq - 1);
     }
     int result = -1;
     for (uint32_t id : row.ids) result = dispatch_command(t.s, &t.p, id);
@@ -124,8 +126,7 @@ TEST(Commands, EachRowFromAKnownState) {
         {"Ctrl+Z recalls the newest, turning the history", RGB, {CMD_HISTORY_RECALL}, 0, "colour=1; history=2..8 1; cell=7"},
         {"eight Ctrl+Z bring the history round, the oldest last", RGB, std::vector<uint32_t>(8, CMD_HISTORY_RECALL), 0,
          "colour=8; cell=7", [](S s) { s.hold = 1; }},
-        {"Ctrl+3 stores the colour in slot 2 and frames cell 10", RGB, {CMD_PALETTE_STORE_3}, 0,
-         "palette=10 11 123456 13..19; cell=10"},
+        {"Ctrl+3 stores the colour in slot 2, cell 10", RGB, {CMD_PALETTE_STORE_3}, 0, "palette=10 11 123456 13..19; cell=10"},
         {"key 3 recalls slot 2, fixes it and records it", RGB, {CMD_PALETTE_RECALL_3}, 0, "colour=12; hold=1; history=12 1..7"},
         {"key 3 in the mix panel makes it the in colour too", MIX, {CMD_PALETTE_RECALL_3}, 0,
          "colour=12; in=12; hold=1; history=12 1..7; valid=0"},
@@ -156,11 +157,9 @@ TEST(Commands, EachRowFromAKnownState) {
         {"Enter records and goes on with an edit begun in a panel", RGB, {CMD_EDIT_OUT_STORE, CMD_RETURN}, 0,
          "out=123456; edit=2; history=123456 1..7"},
         // Average, grey, black and white, the mixing models and the palette from the mix table.
-        {"Ctrl+P averages in and out, each channel rounded down", RGB, {CMD_AVERAGE}, 0,
-         "colour=877F7F; hold=1; history=877F7F 1..7"},
+        {"Ctrl+P averages in and out, rounding down", RGB, {CMD_AVERAGE}, 0, "colour=877F7F; hold=1; history=877F7F 1..7"},
         {"Ctrl+P works in the capture mode", CAPTURE, {CMD_AVERAGE}, 0, "colour=877F7F; hold=1"},
-        {"Ctrl+G greys the colour: pure red gives 76", RGB, {CMD_GRAYSCALE}, 0, "colour=4C4C4C",
-         [](S s) { colour(s, 0x0000FF); }},
+        {"Ctrl+G greys the colour: red gives 76", RGB, {CMD_GRAYSCALE}, 0, "colour=4C4C4C", [](S s) { colour(s, 0x0000FF); }},
         {"Ctrl+G in the capture mode greys the area, not the colour", CAPTURE, {CMD_GRAYSCALE}, 0, "picture=4C4C4C 4C4C4C FF"},
         {"Ctrl+G in the gradation greys it until it is rendered again", GRAD, {CMD_GRAYSCALE}, 0, "picture=4C4C4C 4C4C4C FF"},
         {"Ctrl+B in the gradation makes in black and out white", GRAD, {CMD_BLACK_WHITE}, 0, "in=0; out=FFFFFF; valid=0"},
