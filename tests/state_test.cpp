@@ -12,7 +12,7 @@ namespace {
 // Only values other than zero: the record starts zeroed, so a zero would prove nothing.
 TEST(StateDefaults, StartValuesRecordedColoursPrefixAndTables) {
     const auto s = fresh_state();
-    const struct { const char* field; int value, start; } fields[] = {
+    EXPECT_TRUE(values_are({
         {"window_mode", s->window_mode, MODE_RGB_PANEL}, {"refresh_ms", s->refresh_ms, 100},
         {"window_pos.x", s->window_pos.x, -1}, {"window_pos.y", s->window_pos.y, -1},
         {"area width", s->area_size.width, 64}, {"area height", s->area_size.height, 64},
@@ -21,8 +21,7 @@ TEST(StateDefaults, StartValuesRecordedColoursPrefixAndTables) {
         {"grad_half_cycles", s->grad_half_cycles, 1}, {"grad_block_w", s->grad_block_w, 1},
         {"grad_block_h", s->grad_block_h, 1}, {"grad_shape", s->grad_shape, SHAPE_LINEAR},
         {"grad_repeat", s->grad_repeat, REPEAT_INFINITE}, {"grad_wave", s->grad_wave, WAVE_TRIANGLE},
-        {"mix_ratio", s->mix_ratio, 50}};
-    for (const auto& f : fields) EXPECT_EQ(f.value, f.start) << f.field;
+        {"mix_ratio", s->mix_ratio, 50}}));
     EXPECT_EQ(seq(s->grad_out_x, s->grad_out_y, s->grad_mid_pos), seq(1.0, 1.0, 0.5));
     // The block the settings file stores, filled through its named views (history, palette, in, out).
     EXPECT_EQ(std::to_array(s->recorded), (std::array<ColorRef, RECORDED_COUNT>{
