@@ -29,24 +29,16 @@ constexpr ColorRef RED = 0x0000FF;  // ColorRef: red in the low byte
 TEST(ColorText, EveryNotation) {
     const ColorRef mixed = make_color(255, 0, 171);
     const struct { ColorRef c; int format, upper, decimals; const char* expected; } cases[] = {
-        {RED, FMT_PLAIN, 1, 1, "0000FF"},  // blue first: the packed value
-        {RED, FMT_C, 0, 1, "0x0000ff"},      {RED, FMT_ULONG, 0, 1, "255"},
-        {RED, FMT_BASIC, 1, 1, "&H0000FF"},  {RED, FMT_BASIC, 0, 1, "&h0000ff"},
-        {0x563412, FMT_HTML, 1, 1, "#123456"},  // red first: the web order
-        {RED, FMT_HTML, 0, 1, "#ff0000"},
-        {RED, FMT_HTML_QUOTED, 0, 1, "\"#ff0000\""},
-        {RED, FMT_HTML_TAG, 1, 1, "COLOR = \"#FF0000\""},
-        {0x563412, FMT_CSS, 0, 1, "color:#123456"},  {RED, FMT_CSS, 1, 1, "color:#FF0000"},
-        {mixed, FMT_RGB_HEX_BASIC, 0, 1, "&hff, &h00, &hab"},
-        {mixed, FMT_RGB_HEX_BASIC, 1, 1, "&HFF, &H00, &HAB"},
+        {RED, FMT_PLAIN, 1, 1, "0000FF"}, {RED, FMT_C, 0, 1, "0x0000ff"},  // blue first: the packed value
+        {RED, FMT_ULONG, 0, 1, "255"},    {RED, FMT_BASIC, 1, 1, "&H0000FF"}, {RED, FMT_BASIC, 0, 1, "&h0000ff"},
+        {0x563412, FMT_HTML, 1, 1, "#123456"}, {RED, FMT_HTML, 0, 1, "#ff0000"},  // red first: the web order
+        {RED, FMT_HTML_QUOTED, 0, 1, "\"#ff0000\""}, {RED, FMT_HTML_TAG, 1, 1, "COLOR = \"#FF0000\""},
+        {0x563412, FMT_CSS, 0, 1, "color:#123456"}, {RED, FMT_CSS, 1, 1, "color:#FF0000"},
+        {mixed, FMT_RGB_HEX_BASIC, 0, 1, "&hff, &h00, &hab"}, {mixed, FMT_RGB_HEX_BASIC, 1, 1, "&HFF, &H00, &HAB"},
         {mixed, FMT_RGB_HEX_C, 1, 1, "0xFF, 0x00, 0xAB"},
-        {make_color(1, 22, 255), FMT_RGB_DEC, 0, 1, "1, 22, 255"},
-        {make_color(1, 22, 255), FMT_JAVA, 0, 1, "Color(1, 22, 255)"},
-        {WHITE, FMT_RGB_REAL, 1, 0, "1.00, 1.00, 1.00"},
-        {WHITE, FMT_RGB_REAL, 1, 1, "1.0000, 1.0000, 1.0000"},
-        {WHITE, FMT_RGB_REAL, 1, 2, "1.000000, 1.000000, 1.000000"},
-        {0, FMT_RGB_FLOAT, 1, 1, "0.0000f, 0.0000f, 0.0000f"},
-        {make_color(128, 0, 255), FMT_RGB_FLOAT, 0, 0, "0.50f, 0.00f, 1.00f"},
+        {make_color(1, 22, 255), FMT_RGB_DEC, 0, 1, "1, 22, 255"}, {make_color(1, 22, 255), FMT_JAVA, 0, 1, "Color(1, 22, 255)"},
+        {WHITE, FMT_RGB_REAL, 1, 0, "1.00, 1.00, 1.00"}, {WHITE, FMT_RGB_REAL, 1, 1, "1.0000, 1.0000, 1.0000"},  // six: below
+        {0, FMT_RGB_FLOAT, 1, 1, "0.0000f, 0.0000f, 0.0000f"}, {make_color(128, 0, 255), FMT_RGB_FLOAT, 0, 0, "0.50f, 0.00f, 1.00f"},
         {make_color(80, 131, 247), FMT_POVRAY, 1, 2, "rgb <0.313726f, 0.513726f, 0.968628f>"},  // the longest
         {make_color(37, 128, 255), FMT_RGB_PERCENT, 1, 1, "14, 50, 100"},  // rounded to nearest
         {make_color(2, 0, 1), FMT_RGB_PERCENT, 1, 1, "1, 0, 0"},
