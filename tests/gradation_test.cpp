@@ -65,9 +65,9 @@ bool written_within(const Guarded& g, int w, int h) {
     return true;
 }
 
+// The start-up settings: 64 x 64, (0, 0) to (1, 1), 0x4080FF to 0xFF8040, linear, triangle, infinite.
 TEST(Gradation, DefaultCorners) {
-    Settings s(64, 64, 0, 0, 1, 1, 0x4080FF, 0xFF8040);
-    const Guarded g = render(s);
+    const Guarded g = render(default_settings());
     EXPECT_EQ(g.area(0, 0), 0x004180FDu);
     EXPECT_EQ(g.area(63, 63), 0x00FD8041u);
 }
