@@ -21,10 +21,7 @@ std::array<T, 1 + sizeof...(R)> seq(T first, R... rest) { return {first, static_
 
 // Named values checked at once, as EXPECT_TRUE(values_are({{"hold", s.hold, 1}, ...})): a failure
 // names each value that differs (colours in hex too).
-struct Named {
-    const char* name;
-    long long got, want;
-};
+struct Named { const char* name; long long got, want; };
 inline testing::AssertionResult values_are(std::initializer_list<Named> values) {
     std::ostringstream differ;
     for (const Named& v : values) {
