@@ -10,7 +10,7 @@
 #include "export/color_text.h"
 
 static void build_tables(AppState& s) {
-    // 6.2832 / 45, not 2 pi / 45: the ring's marker places depend on this exact step.
+    // The step is 6.2832 / 45 as the ring was laid out; 2 pi / 45 happens to give the same places.
     for (int i = 0; i < HUE_RING_POINTS; ++i) {
         const double a = i * 0.13962666666666668;
         s.hue_ring_points[i].x = static_cast<int32_t>(std::sin(a) * 13 + 15);

@@ -9,7 +9,7 @@ namespace {
 
 // A full-size area with the points placed inside it, so the centred shapes turn; the
 // render runs as ours or the literal one, at rest or as during a drag.
-void run(benchmark::State& state, bool literal, bool dragging) {
+void gradation(benchmark::State& state, bool literal, bool dragging) {
     static AppState defaults;
     initialize_state(defaults, "C:\\", 1920, 1080, 0xC0C0C0);
     GradationSettings s = gradation_settings(defaults);
@@ -29,11 +29,6 @@ void run(benchmark::State& state, bool literal, bool dragging) {
     }
 }
 
-void BM_Gradation(benchmark::State& state) { run(state, false, false); }
-void BM_GradationLiteral(benchmark::State& state) { run(state, true, false); }
-// The coarse render while a point is dragged: 8 x 8 cells over 640 x 480.
-void BM_GradationDrag(benchmark::State& state) { run(state, false, true); }
-
 void shapes(benchmark::internal::Benchmark* b) {
     b->ArgNames({"shape", "wave", "n"});
     for (int shape = 0; shape < SHAPE_COUNT; ++shape)
@@ -48,6 +43,7 @@ void drag_shapes(benchmark::internal::Benchmark* b) {
 
 }  // namespace
 
-BENCHMARK(BM_Gradation)->Apply(shapes)->Unit(benchmark::kMillisecond)->MinTime(0.1);
-BENCHMARK(BM_GradationLiteral)->Apply(shapes)->Unit(benchmark::kMillisecond)->MinTime(0.1);
-BENCHMARK(BM_GradationDrag)->Apply(drag_shapes)->Unit(benchmark::kMicrosecond)->MinTime(0.1);
+BENCHMARK_CAPTURE(gradation, ours, false, false)->Apply(shapes)->Unit(benchmark::kMillisecond)->MinTime(0.1);
+BENCHMARK_CAPTURE(gradation, literal, true, false)->Apply(shapes)->Unit(benchmark::kMillisecond)->MinTime(0.1);
+// The coarse render while a point is dragged: 8 x 8 cells over 640 x 480.
+BENCHMARK_CAPTURE(gradation, drag, false, true)->Apply(drag_shapes)->Unit(benchmark::kMicrosecond)->MinTime(0.1);

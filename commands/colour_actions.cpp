@@ -11,6 +11,9 @@ void recall_history(AppState& s) {
     for (int i = 0; i < HISTORY_COUNT - 1; ++i) s.history[i] = s.history[i + 1];
     s.history[HISTORY_COUNT - 1] = newest;
     s.marked_cell = HISTORY_COUNT - 1;
+    // With hold set nothing samples the screen again: the sliders and the HLS refresh
+    // must describe the recalled colour, not the one before it.
+    split_current_color(s);
 }
 
 // Edits: index 0 is in, 1 is out.
@@ -91,6 +94,7 @@ bool run_colour_action(AppState& s, Platform& window, const CommandFacts& c) {
         s.image_valid = 0;
         return true;
     case CMD_MIX_TO_PALETTE:
+        static_assert(11 * (PALETTE_COUNT - 1) < MIX_TABLE_SIZE, "the last slot takes entry 99");
         for (int k = 0; k < PALETTE_COUNT; ++k) s.palette[k] = s.mix_table[11 * k];
         return true;
     default: return false;

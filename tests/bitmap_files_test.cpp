@@ -1,7 +1,6 @@
 // Bitmap files: sizes, an independent decode of both kinds, naming and saving through the platform.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -64,7 +63,7 @@ TEST(BitmapFiles, NumberedNames) {
         {"C:\\T\\bmp_", 0, "C:\\T\\bmp_01.bmp"}, {"x", 98, "x99.bmp"}, {"x", 99, "x100.bmp"}};  // 100: a run's hundredth save
     char name[PATH_SIZE] = {};
     for (const auto& c : cases)
-        EXPECT_TRUE(bitmap_file_name(c.prefix, c.counter, name, sizeof name) && std::string(name) == c.name) << name;
+        EXPECT_STREQ(bitmap_file_name(c.prefix, c.counter, name, sizeof name) ? name : "(refused)", c.name);
     // A prefix that leaves no room for the number is refused, not truncated.
     const std::string long_prefix(PATH_SIZE - 6, 'a');
     EXPECT_FALSE(bitmap_file_name(long_prefix.c_str(), 0, name, sizeof name));
@@ -113,15 +112,18 @@ TEST(BitmapSave, FailuresReportFalseAndKeepTheOldFile) {
         {FileFault::write_fails_partway, 5000, 64, false}, {FileFault::disk_full, 1, 64, false},  // one byte short fails too
         {FileFault::none, 0, 0, false}, {FileFault::none, 0, 641, false},  // no area; more than the back buffer holds
     };
+    const std::vector<uint8_t> old = {'o', 'l', 'd'};
     for (const auto& c : cases)
         for (int reduced = 0; reduced < 2; ++reduced) {
+            SCOPED_TRACE(testing::Message() << "row " << &c - cases << (reduced ? ", reduced" : ", 24-bit"));
             SaveFixture f(MODE_CAPTURE, c.w, 64);
-            f.p.files["C:\\T\\bmp_01.bmp"] = {'o', 'l', 'd'};
+            f.p.files["C:\\T\\bmp_01.bmp"] = old;
             const size_t full = reduced ? 1078u + 4096 : 12342u;
             f.p.fault = c.fault, f.p.fail_after_bytes = full - c.short_by;
-            EXPECT_EQ(reduced ? save_reduced_bitmap(f.s, f.p) : save_bitmap(f.s, f.p), c.ok) << &c - cases << " " << reduced;
+            EXPECT_EQ(reduced ? save_reduced_bitmap(f.s, f.p) : save_bitmap(f.s, f.p), c.ok);
             const std::vector<uint8_t>& now = f.p.files.at("C:\\T\\bmp_01.bmp");
-            EXPECT_TRUE(c.ok ? now.size() == full && now[0] == 'B' : now == std::vector<uint8_t>({'o', 'l', 'd'}));
+            const char* const found = now.size() == full && now[0] == 'B' ? "new file" : now == old ? "old file" : "other";
+            EXPECT_STREQ(found, c.ok ? "new file" : "old file");
         }
 }
 

@@ -29,25 +29,17 @@ constexpr ColorRef RED = 0x0000FF;  // ColorRef: red in the low byte
 TEST(ColorText, EveryNotation) {
     const ColorRef mixed = make_color(255, 0, 171);
     const struct { ColorRef c; int format, upper, decimals; const char* expected; } cases[] = {
-        {RED, FMT_PLAIN, 1, 1, "0000FF"},  // blue first: the packed value
-        {RED, FMT_C, 0, 1, "0x0000ff"},      {RED, FMT_ULONG, 0, 1, "255"},
-        {RED, FMT_BASIC, 1, 1, "&H0000FF"},  {RED, FMT_BASIC, 0, 1, "&h0000ff"},
-        {0x563412, FMT_HTML, 1, 1, "#123456"},  // red first: the web order
-        {RED, FMT_HTML, 0, 1, "#ff0000"},
-        {RED, FMT_HTML_QUOTED, 0, 1, "\"#ff0000\""},
-        {RED, FMT_HTML_TAG, 1, 1, "COLOR = \"#FF0000\""},
-        {0x563412, FMT_CSS, 0, 1, "color:#123456"},  {RED, FMT_CSS, 1, 1, "color:#FF0000"},
-        {mixed, FMT_RGB_HEX_BASIC, 0, 1, "&hff, &h00, &hab"},
-        {mixed, FMT_RGB_HEX_BASIC, 1, 1, "&HFF, &H00, &HAB"},
+        {RED, FMT_PLAIN, 1, 1, "0000FF"}, {RED, FMT_C, 0, 1, "0x0000ff"},  // blue first: the packed value
+        {RED, FMT_ULONG, 0, 1, "255"},    {RED, FMT_BASIC, 1, 1, "&H0000FF"}, {RED, FMT_BASIC, 0, 1, "&h0000ff"},
+        {0x563412, FMT_HTML, 1, 1, "#123456"}, {RED, FMT_HTML, 0, 1, "#ff0000"},  // red first: the web order
+        {RED, FMT_HTML_QUOTED, 0, 1, "\"#ff0000\""}, {RED, FMT_HTML_TAG, 1, 1, "COLOR = \"#FF0000\""},
+        {0x563412, FMT_CSS, 0, 1, "color:#123456"}, {RED, FMT_CSS, 1, 1, "color:#FF0000"},
+        {mixed, FMT_RGB_HEX_BASIC, 0, 1, "&hff, &h00, &hab"}, {mixed, FMT_RGB_HEX_BASIC, 1, 1, "&HFF, &H00, &HAB"},
         {mixed, FMT_RGB_HEX_C, 1, 1, "0xFF, 0x00, 0xAB"},
-        {make_color(1, 22, 255), FMT_RGB_DEC, 0, 1, "1, 22, 255"},
-        {make_color(1, 22, 255), FMT_JAVA, 0, 1, "Color(1, 22, 255)"},
-        {WHITE, FMT_RGB_REAL, 1, 0, "1.00, 1.00, 1.00"},
-        {WHITE, FMT_RGB_REAL, 1, 1, "1.0000, 1.0000, 1.0000"},
-        {WHITE, FMT_RGB_REAL, 1, 2, "1.000000, 1.000000, 1.000000"},
-        {0, FMT_RGB_FLOAT, 1, 1, "0.0000f, 0.0000f, 0.0000f"},
-        {make_color(128, 0, 255), FMT_RGB_FLOAT, 0, 0, "0.50f, 0.00f, 1.00f"},
-        {WHITE, FMT_POVRAY, 1, 2, "rgb <1.000000f, 1.000000f, 1.000000f>"},
+        {make_color(1, 22, 255), FMT_RGB_DEC, 0, 1, "1, 22, 255"}, {make_color(1, 22, 255), FMT_JAVA, 0, 1, "Color(1, 22, 255)"},
+        {WHITE, FMT_RGB_REAL, 1, 0, "1.00, 1.00, 1.00"}, {WHITE, FMT_RGB_REAL, 1, 1, "1.0000, 1.0000, 1.0000"},  // six: below
+        {0, FMT_RGB_FLOAT, 1, 1, "0.0000f, 0.0000f, 0.0000f"}, {make_color(128, 0, 255), FMT_RGB_FLOAT, 0, 0, "0.50f, 0.00f, 1.00f"},
+        {make_color(80, 131, 247), FMT_POVRAY, 1, 2, "rgb <0.313726f, 0.513726f, 0.968628f>"},  // the longest
         {make_color(37, 128, 255), FMT_RGB_PERCENT, 1, 1, "14, 50, 100"},  // rounded to nearest
         {make_color(2, 0, 1), FMT_RGB_PERCENT, 1, 1, "1, 0, 0"},
         // Out of range: empty, whatever the other settings; decimals only matter to the real notations.
@@ -73,17 +65,17 @@ TEST(ColorText, SixPlaceRoundingOfTheFloatScale) {
                   std::string("0.000000, 0.000000, ") + c.six_places) << c.component;
 }
 
-// No text is cut short: none is longer than the longest, which fills the block but one byte.
+// No text is cut short: none is longer than the POV-Ray one with six places, which fills
+// the block but one byte.
 TEST(ColorText, EveryTextFitsTheClipboardBlock) {
     for (ColorRef c : {ColorRef{0}, WHITE, make_color(80, 131, 247)})
         for (int format = 0; format < FMT_COUNT; ++format)
             for (int decimals = 0; decimals < 3; ++decimals)
                 EXPECT_LE(text(c, format, 1, decimals).size(), 37u) << format;
-    EXPECT_EQ(text(make_color(80, 131, 247), FMT_POVRAY, 1, 2), "rgb <0.313726f, 0.513726f, 0.968628f>");
 }
 
 TEST(TitleReadout, EveryRowIsEightCharacters) {
-    const ColorRef c = make_color(0xAB, 0xCD, 0xEF), dim = make_color(128, 3, 0);
+    const ColorRef c = make_color(0xAB, 0xCD, 0xEF);
     const struct { ColorRef c; int format, upper; const char* expected; } cases[] = {
         {WHITE, FMT_RGB_DEC, 1, "99/99/99"},  {WHITE, FMT_HTML, 0, " #ffffff"},
         {c, FMT_PLAIN, 1, " EFCDAB "},        {c, FMT_PLAIN, 0, " efcdab "},
@@ -91,12 +83,12 @@ TEST(TitleReadout, EveryRowIsEightCharacters) {
         {c, FMT_HTML_QUOTED, 1, " #ABCDEF"},  {c, FMT_HTML_TAG, 0, " #abcdef"},
         {c, FMT_CSS, 1, " #ABCDEF"},          {c, FMT_RGB_HEX_C, 1, "AB/CD/EF"},
         {c, FMT_RGB_HEX_BASIC, 0, "ab/cd/ef"}, {0x563412, FMT_ULONG, 1, " 5649426"},
-        {dim, FMT_RGB_REAL, 1, "50/01/00"},   {dim, FMT_RGB_FLOAT, 1, "50/01/00"},
-        {dim, FMT_RGB_PERCENT, 1, "50/01/00"}, {dim, FMT_JAVA, 1, "50/01/00"},
-        {dim, FMT_POVRAY, 1, "50/01/00"},     {dim, 99, 1, "50/01/00"},
-        {dim, -5, 0, "50/01/00"},
     };
     for (const auto& t : cases) EXPECT_EQ(readout(t.c, t.format, t.upper), t.expected) << "format " << t.format;
+    // The real, percent and Java notations, and any unknown one, show scaled decimals in either
+    // case (128 -> 50).
+    for (int format : {int{FMT_RGB_REAL}, int{FMT_RGB_FLOAT}, int{FMT_RGB_PERCENT}, int{FMT_JAVA}, int{FMT_POVRAY}, 99, -5})
+        EXPECT_EQ(readout(make_color(128, 3, 0), format, format & 1), "50/01/00") << "format " << format;
 }
 
 }  // namespace

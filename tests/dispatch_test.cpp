@@ -1,263 +1,258 @@
 // The dispatcher driven as a user would: keys and menu items across window modes.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <set>
-#include <tuple>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <numeric>
+#include <string>
 #include <vector>
 
+#include "commands/command_facts.h"
 #include "commands/command_table.h"
 #include "commands/dispatch.h"
-#include "commands/history.h"
 #include "commands/replay.h"
 #include "export/color_text.h"
 #include "platform/headless/headless_platform.h"
+#include "ui/layout.h"
 
 namespace {
 
-// A started picker in a mode, with colours and settings that every case can tell apart.
+// A started picker in a mode: history 1..8, palette 10..19, current colour 123456, in FF00FF, out 10FF00.
 struct Picker {
     AppState s;
     HeadlessPlatform p;
-    explicit Picker(int32_t mode = MODE_RGB_PANEL) {
+    explicit Picker(int32_t mode) {
         initialize_state(s, "C:\\Tintora\\", 1024, 768, 0xC0C0C0);
-        s.window_mode = mode, s.image_valid = 1, s.current_color = 0x123456;
+        s.window_mode = mode, s.image_valid = 1, s.current_color = 0x123456, s.panel_focus = 0;
         derive_current_components(s);
-        s.cur_l = -1;    // shows whether the HLS panel refreshes it
-        s.mix_mode = 9;  // none of the four, so any change shows
-        s.palette[2] = 0xABCDEF, s.in_color = 0xFF00FF, s.out_color = 0x01FF00;
-        s.marked_cell = 5, s.area_size = {10, 40}, s.grad_mid_pos = 0.2;
+        s.cur_l = -1, s.mix_mode = 9;  // no command leaves these: the HLS refresh and any mixing model show
+        for (int i = 0; i < HISTORY_COUNT; ++i) s.history[i] = i + 1;
+        for (int k = 0; k < PALETTE_COUNT; ++k) s.palette[k] = 0x10 + k;
+        s.in_color = 0xFF00FF, s.out_color = 0x10FF00, s.area_size = {4, 3};
+        s.back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
+        fill_box(s.back_buffer, 1, 17, 5, 3, 0x0000FF);  // red, one column wider than the area
     }
-    int run(uint32_t id) { return dispatch_command(s, &p, id); }
 };
 
-class Dispatch : public ::testing::Test, public Picker {};
-
-bool checked(const AppState& s, uint16_t id) {
-    return menu_item_checked(s.popup_menus, first_menu_index(id));
+template <class... A>
+std::string text(const char* format, A... values) {
+    char out[64];
+    std::snprintf(out, sizeof out, format, values...);
+    return out;
+}
+std::string hex(ColorRef c) { return text("%X", c); }
+// Colours in hex, a run of three or more consecutive values as "first..last".
+std::string hexes(const ColorRef* c, int n) {
+    std::string out;
+    for (int i = 0, j = 0; i < n; i = j) {
+        for (j = i + 1; j < n && c[j] == c[j - 1] + 1;) ++j;
+        if (j - i == 2) j = i + 1;
+        out += text(j - i > 2 ? "%s%X..%X" : "%s%X", i ? " " : "", c[i], c[j - 1]);
+    }
+    return out;
+}
+// A choice by the command that makes it, less "CMD_" ("MODE_ZOOM"), or by number when none does.
+std::string choice(CommandGroup group, int32_t value) {
+    for (const CommandName& c : command_names)
+        if (c.id == command_for_value(group, value)) return c.name + 4;
+    return std::to_string(value);
 }
 
-// Everything a command may change besides the check marks.
-auto fields(const AppState& s) {
-    return std::make_tuple(std::vector<ColorRef>(s.recorded, s.recorded + RECORDED_COUNT),
-                           s.current_color, s.window_mode, s.chip_mode, s.hold, s.edit_target,
-                           s.marked_cell, s.mix_mode, s.grad_wave, s.grad_shape, s.grad_repeat,
-                           s.grad_half_cycles, s.text_format, s.decimals, s.hex_uppercase,
-                           s.image_valid, s.refresh_ms, s.grad_in_x, s.grad_out_x, s.grad_mid_pos,
-                           s.grad_out_at_mid);
-}
-std::vector<uint8_t> marks(const AppState& s) {
-    return {s.popup_menus.check, s.popup_menus.check + MENU_ENTRY_COUNT};
+// Everything a command may change, as text, by the state field's name shortened.
+using Fields = std::map<std::string, std::string>;
+Fields fields(const Picker& t) {
+    const AppState& s = t.s;
+    std::string on;
+    for (const CommandName& c : command_names)
+        if (menu_item_checked(s.popup_menus, first_menu_index(c.id))) on.append(on.empty() ? "" : " ").append(c.name + 4);
+    const auto n = [](int v) { return std::to_string(v); };
+    const Image& b = s.back_buffer;
+    return {{"colour", hex(s.current_color)}, {"hls", text("%d %d %d", s.cur_h, s.cur_l, s.cur_s)}, {"hold", n(s.hold)},
+            {"history", hexes(s.history, HISTORY_COUNT)}, {"cell", n(s.marked_cell)}, {"in", hex(s.in_color)},
+            {"palette", hexes(s.palette, PALETTE_COUNT)}, {"out", hex(s.out_color)}, {"edit", n(s.edit_target)},
+            {"valid", n(s.image_valid)}, {"focus", n(s.panel_focus)}, {"mode", choice(GROUP_MODE, s.window_mode)},
+            {"return", choice(GROUP_MODE, s.return_mode)}, {"chip", n(s.chip_mode)},
+            {"rate", choice(GROUP_RATE, s.refresh_ms)}, {"saved_rate", choice(GROUP_RATE, s.chip_saved_refresh_ms)},
+            {"area", text("%d %d, %d %d", s.area_size.width, s.area_size.height, s.window_sizes[MODE_CAPTURE].width,
+                          s.window_sizes[MODE_CAPTURE].height)},
+            {"mix", choice(GROUP_MIX, s.mix_mode)}, {"format", choice(GROUP_NOTATION, s.text_format)},
+            {"decimals", choice(GROUP_DECIMALS, s.decimals)}, {"upper", n(s.hex_uppercase)},
+            {"shape", choice(GROUP_SHAPE, s.grad_shape)}, {"wave", choice(GROUP_WAVE, s.grad_wave)},
+            {"out_at_mid", n(s.grad_out_at_mid)},
+            {"points", text("%g %g %g %g", s.grad_in_x, s.grad_in_y, s.grad_out_x, s.grad_out_y)},
+            // The area's first and last pixel and the one beyond it.
+            {"picture", hex(get_pixel(b, 1, 17)) + " " + hex(get_pixel(b, 4, 19)) + " " + hex(get_pixel(b, 5, 17))},
+            {"checked", on}, {"clipboard", t.p.clipboard_text}, {"invalidations", n(t.p.invalidations)},
+            {"quit", n(t.p.quit_posted)}};
 }
 
-// One expectation on the state after a run of commands.
-struct Check {
-    const char* what;
-    double (*get)(const AppState&);
-    double want;
-};
-#define IS(field, value) Check{#field, [](const AppState& s) -> double { return s.field; }, double(value)}
-#define ON(id) Check{#id " checked", [](const AppState& s) -> double { return checked(s, id); }, 1}
-#define OFF(id) Check{#id " checked", [](const AppState& s) -> double { return checked(s, id); }, 0}
-// A refused command: every setting as the Picker began and no check mark set.
-const Check SAME{"nothing changed", [](const AppState& s) -> double {
-    return fields(s) == fields(Picker(s.window_mode).s) && marks(s) == std::vector<uint8_t>(MENU_ENTRY_COUNT);
-}, 1};
+// From the Picker in a mode (then setup), a run of commands: the last one's result and, as
+// "field=value; ...", every field that ends different from the start; the others must not change.
+struct Row { std::string rule; int32_t mode; std::vector<uint32_t> ids; int result; std::string changes;
+             void (*setup)(AppState&) = nullptr; };
+void check(const Row& row) {
+    SCOPED_TRACE(row.rule);
+    Picker t(row.mode);
+    if (row.setup) row.setup(t.s);
+    Fields want = fields(t);
+    for (size_t at = 0, end = 0; at < row.changes.size(); at = end + 2) {
+        end = std::min(row.changes.find("; ", at), row.changes.size());
+        const size_t eq = row.changes.find('=', at);
+        const std::string field = row.changes.substr(at, eq - at);
+        EXPECT_EQ(want.count(field), 1u) << field;
+        want[field] = row.changes.substr(eq + 1, end - eq - 1);
+    }
+    int result = -1;
+    for (uint32_t id : row.ids) result = dispatch_command(t.s, &t.p, id);
+    EXPECT_EQ(result, row.result);
+    const Fields got = fields(t);
+    for (const auto& [field, value] : want) EXPECT_EQ(got.at(field), value) << field;
+    // Whatever sets the colour leaves its components describing it.
+    EXPECT_EQ(hex(make_color(t.s.cur_r, t.s.cur_g, t.s.cur_b)), hex(t.s.current_color)) << "cur_r, cur_g, cur_b";
+}
+void colour(AppState& s, ColorRef c) { s.current_color = c, split_current_color(s); }
 
-// From the Picker's state in a mode, a run of commands: the last one's result and what follows.
-TEST(Commands, RunsFromAKnownState) {
-    const struct { int32_t mode; std::vector<uint32_t> ids; int result; std::vector<Check> checks; } cases[] = {
-        // R, S, H are mixing keys in the mix panel, gradation keys in the gradation.
-        {MODE_MIX_PANEL, {CMD_WAVE_SQUARE}, 0, {IS(mix_mode, 0), ON(CMD_MIX_RGB_AVERAGE), IS(grad_wave, WAVE_TRIANGLE)}},
-        {MODE_MIX_PANEL, {CMD_WAVE_SINE}, 0, {IS(mix_mode, 3), ON(CMD_MIX_SUBTRACTIVE)}},
-        {MODE_MIX_PANEL, {CMD_GRAD_SHAPE_HYPERBOLA}, 0, {IS(mix_mode, 1), IS(grad_shape, 0)}},
-        {MODE_GRADATION, {CMD_WAVE_SQUARE}, 0, {IS(grad_wave, WAVE_SQUARE), IS(mix_mode, 9), IS(image_valid, 0)}},
-        {MODE_RGB_PANEL, {CMD_MIX_ADDITIVE}, 0, {IS(mix_mode, 2), IS(image_valid, 0), OFF(CMD_MIX_RGB_AVERAGE)}},
-        // Chip mode by starting mode, its round trip and its end by an area mode.
-        {MODE_COMPACT, {CMD_CHIP_MODE}, 1, {IS(window_mode, MODE_COMPACT), IS(chip_mode, 1), IS(refresh_ms, 50)}},
-        {MODE_ZOOM, {CMD_CHIP_MODE}, 1, {IS(window_mode, MODE_ZOOM), IS(chip_mode, 1)}},
-        {MODE_RECORD_PANEL, {CMD_CHIP_MODE}, 1, {IS(window_mode, MODE_MINIMUM), IS(chip_mode, 1)}},
-        {MODE_MIX_PANEL, {CMD_CHIP_MODE}, 0, {IS(window_mode, MODE_MIX_PANEL), IS(chip_mode, 0)}},
-        {MODE_RGB_PANEL, {CMD_MODE_RGB_PANEL, CMD_RATE_5, CMD_HOLD_TOGGLE, CMD_CHIP_MODE}, 1,
-         {IS(refresh_ms, 50), IS(hold, 0), ON(CMD_CHIP_MODE), ON(CMD_MODE_MINIMUM), OFF(CMD_MODE_RGB_PANEL)}},
-        {MODE_RGB_PANEL, {CMD_MODE_RGB_PANEL, CMD_RATE_5, CMD_CHIP_MODE, CMD_CHIP_MODE}, 1,
-         {IS(window_mode, MODE_RGB_PANEL), IS(refresh_ms, 200), OFF(CMD_CHIP_MODE), ON(CMD_MODE_RGB_PANEL)}},
-        // Ctrl+T while Ctrl shows the overview: coming back marks the panel, Ctrl still holds the overview.
-        {MODE_RGB_OVERVIEW, {CMD_CHIP_MODE, CMD_CHIP_MODE}, 1,
-         {IS(window_mode, MODE_RGB_OVERVIEW), ON(CMD_MODE_RGB_PANEL), OFF(CMD_MODE_MINIMUM)}},
-        {MODE_RGB_PANEL, {CMD_CHIP_MODE, CMD_MODE_GRADATION}, 1,
-         {IS(chip_mode, 0), IS(window_mode, MODE_GRADATION), IS(refresh_ms, 50), IS(image_valid, 0), OFF(CMD_CHIP_MODE)}},
-        // Mode commands end an edit; the capture mode grows a small area.
-        {MODE_RGB_PANEL, {CMD_EDIT_OUT, CMD_MODE_RGB_PANEL}, 1, {IS(edit_target, 0), IS(panel_focus, -1)}},
-        {MODE_RGB_PANEL, {CMD_MODE_CAPTURE}, 1,
-         {IS(area_size.width, 16), IS(area_size.height, 40), IS(window_sizes[MODE_CAPTURE].width, 19)}},
-        // Edits and the return to the mode they came from.
-        {MODE_MIX_PANEL, {CMD_MODE_MIX_PANEL, CMD_EDIT_IN}, 1, {IS(window_mode, MODE_RGB_PANEL), IS(edit_target, 1),
-                                                                IS(current_color, 0xFF00FF), IS(history[0], 0xFF00FF)}},
-        {MODE_MIX_PANEL, {CMD_MODE_MIX_PANEL, CMD_EDIT_IN, CMD_MODE_RGB_PANEL, CMD_EDIT_IN, CMD_RETURN}, 1,
-         {IS(window_mode, MODE_MIX_PANEL), IS(edit_target, 0), IS(image_valid, 0), ON(CMD_MODE_MIX_PANEL)}},
-        {MODE_RGB_PANEL, {CMD_EDIT_OUT, CMD_RETURN}, 0, {IS(window_mode, MODE_RGB_PANEL), IS(edit_target, 2)}},
-        {MODE_RGB_PANEL, {CMD_RETURN}, 0, {IS(history[0], 0x123456), IS(history[1], 0xEEEEEE), IS(marked_cell, 0)}},
-        {MODE_GRADATION, {CMD_EDIT_IN_STORE}, 1,
-         {IS(in_color, 0x123456), IS(window_mode, MODE_HLS_PANEL), IS(hold, 1), IS(marked_cell, 18), IS(cur_l, 52)}},
-        {MODE_GRADATION, {CMD_EDIT_IN_STORE, CMD_RETURN}, 1, {IS(window_mode, MODE_GRADATION)}},
-        {MODE_MIX_PANEL, {CMD_EDIT_OUT_STORE}, 0,
-         {IS(out_color, 0x123456), IS(edit_target, 0), IS(image_valid, 0), IS(marked_cell, 19)}},
-        // The palette by mode, the history recall and the average (each component alone, remainder dropped).
-        {MODE_MIX_PANEL, {CMD_PALETTE_RECALL_3}, 0,
-         {IS(in_color, 0xABCDEF), IS(current_color, 0xABCDEF), IS(history[0], 0xABCDEF), IS(hold, 1), IS(cur_g, 0xCD)}},
-        {MODE_GRADATION, {CMD_PALETTE_RECALL_3}, 0, {IS(in_color, 0xABCDEF), IS(history[0], 0xEEEEEE), IS(marked_cell, 10)}},
-        {MODE_RGB_PANEL, {CMD_PALETTE_RECALL_3}, 0, {IS(in_color, 0xFF00FF), IS(current_color, 0xABCDEF)}},
-        {MODE_ZOOM, {CMD_PALETTE_RECALL_OUT_3}, 0, {IS(out_color, 0xABCDEF), IS(current_color, 0x123456)}},
-        {MODE_RGB_PANEL, {CMD_PALETTE_STORE_3}, 0, {IS(palette[2], 0x123456), IS(marked_cell, 10)}},
-        {MODE_RGB_PANEL, {CMD_HISTORY_RECALL}, 0,
-         {IS(current_color, 0xEEEEEE), IS(history[0], 0xCCCCCC), IS(history[7], 0xEEEEEE), IS(marked_cell, 7)}},
-        {MODE_RGB_PANEL, {CMD_AVERAGE}, 0, {IS(current_color, 0x807F7F), IS(history[0], 0x807F7F), IS(cur_b, 0x80)}},
-        // Refused: the capture mode's palette and edits, the gradation's store, gradation keys elsewhere.
-        {MODE_CAPTURE, {CMD_PALETTE_RECALL_3}, 0, {SAME}},    {MODE_CAPTURE, {CMD_PALETTE_RECALL_OUT_3}, 0, {SAME}},
-        {MODE_CAPTURE, {CMD_PALETTE_STORE_3}, 0, {SAME}},     {MODE_CAPTURE, {CMD_EDIT_OUT}, 0, {SAME}},
-        {MODE_CAPTURE, {CMD_EDIT_IN_STORE}, 0, {SAME}},       {MODE_GRADATION, {CMD_PALETTE_STORE_0}, 0, {SAME}},
-        {MODE_RGB_PANEL, {CMD_GRAD_RESET}, 0, {SAME}},        {MODE_RGB_PANEL, {CMD_WAVE_SQUARE}, 0, {SAME}},
-        {MODE_ZOOM, {CMD_GRAD_SHAPE_HYPERBOLA}, 0, {SAME}},   {MODE_MIX_PANEL, {CMD_GRAD_DIST_HALF}, 0, {SAME}},
-        {MODE_RECORD_PANEL, {CMD_GRAD_CYCLES_10}, 0, {SAME}}, {MODE_HLS_PANEL, {CMD_GRAD_REPEAT_ONCE}, 0, {SAME}},
-        // Gradation settings.
-        {MODE_GRADATION, {CMD_GRAD_SWAP}, 0, {IS(in_color, 0x01FF00), IS(out_color, 0xFF00FF)}},
-        {MODE_GRADATION, {CMD_BLACK_WHITE}, 0, {IS(in_color, 0), IS(out_color, 0xFFFFFF)}},
-        {MODE_GRADATION, {CMD_GRAD_REPEAT_MIRROR, CMD_GRAD_SHAPE_HONEYCOMB, CMD_GRAD_CYCLES_1_5}, 0,
-         {IS(grad_repeat, REPEAT_MIRROR), IS(grad_shape, SHAPE_HONEYCOMB), IS(grad_half_cycles, 3)}},
-        {MODE_GRADATION, {CMD_GRAD_OUT_AT_MID}, 0, {IS(grad_out_at_mid, 1), ON(CMD_GRAD_OUT_AT_MID)}},
-        {MODE_GRADATION, {CMD_GRAD_OUT_AT_MID, CMD_GRAD_OUT_AT_MID}, 0, {IS(grad_out_at_mid, 0), OFF(CMD_GRAD_OUT_AT_MID)}},
-        {MODE_GRADATION, {CMD_GRAD_SHAPE_SPIRAL, CMD_WAVE_SINE, CMD_GRAD_REPEAT_ONCE, CMD_GRAD_CYCLES_4,
-                          CMD_GRAD_OUT_AT_MID, CMD_GRAD_IN_CENTER, CMD_GRAD_RESET}, 0,
-         {IS(grad_shape, SHAPE_LINEAR), IS(grad_wave, WAVE_TRIANGLE), IS(grad_repeat, REPEAT_INFINITE),
-          IS(grad_half_cycles, 1), IS(grad_out_at_mid, 0), IS(grad_in_x, 0), IS(grad_mid_pos, 0.5),
-          ON(CMD_GRAD_SHAPE_LINEAR), ON(CMD_WAVE_TRIANGLE), ON(CMD_GRAD_CYCLES_0_5), OFF(CMD_GRAD_OUT_AT_MID)}},
+const int32_t RGB = MODE_RGB_PANEL, HLS = MODE_HLS_PANEL, MIX = MODE_MIX_PANEL, GRAD = MODE_GRADATION, CAPTURE = MODE_CAPTURE;
+using S = AppState&;
+
+TEST(Commands, EachRowFromAKnownState) {
+    const Row rows[] = {
+        {"Ctrl+E fixes the colour and records it", RGB, {CMD_HOLD_TOGGLE}, 0, "hold=1; history=123456 1..7"},
+        {"Ctrl+E again lets it go", RGB, {CMD_HOLD_TOGGLE, CMD_HOLD_TOGGLE}, 0, "history=123456 1..7"},
+        {"Ctrl+A records and frames the colour; the record panel shows it", MODE_RECORD_PANEL, {CMD_HISTORY_PUSH}, 0,
+         "history=123456 1..7; cell=0; invalidations=1", [](S s) { s.marked_cell = 5; }},
+        {"Ctrl+A records nothing when the colour is the newest", RGB, {CMD_HISTORY_PUSH}, 0, "", [](S s) { colour(s, 1); }},
+        {"Ctrl+Z recalls the newest, turning the history", RGB, {CMD_HISTORY_RECALL}, 0, "colour=1; history=2..8 1; cell=7"},
+        {"eight Ctrl+Z bring the history round, the oldest last", RGB, std::vector<uint32_t>(8, CMD_HISTORY_RECALL), 0,
+         "colour=8; cell=7", [](S s) { s.hold = 1; }},
+        {"Ctrl+3 stores the colour in slot 2, cell 10", RGB, {CMD_PALETTE_STORE_3}, 0, "palette=10 11 123456 13..19; cell=10"},
+        {"key 3 recalls slot 2, fixes it and records it", RGB, {CMD_PALETTE_RECALL_3}, 0, "colour=12; hold=1; history=12 1..7"},
+        {"key 3 in the mix panel makes it the in colour too", MIX, {CMD_PALETTE_RECALL_3}, 0,
+         "colour=12; in=12; hold=1; history=12 1..7; valid=0"},
+        {"key 3 in the gradation too, framing cell 10, recording nothing", GRAD, {CMD_PALETTE_RECALL_3}, 0,
+         "colour=12; in=12; hold=1; cell=10; valid=0"},
+        {"Shift+3 changes only the out colour", MODE_ZOOM, {CMD_PALETTE_RECALL_OUT_3}, 0, "out=12; valid=0"},
+        // Editing the working colours and the return by Enter.
+        {"Ctrl+I takes the colour as in and edits it", RGB, {CMD_EDIT_IN_STORE}, 0, "in=123456; cell=18; edit=1"},
+        {"Ctrl+O takes it as out", MODE_RECORD_PANEL, {CMD_EDIT_OUT_STORE}, 0, "out=123456; cell=19; edit=2"},
+        {"Ctrl+I in the mix panel starts no edit", MIX, {CMD_EDIT_IN_STORE}, 0, "in=123456; cell=18; valid=0"},
+        {"Ctrl+I in the gradation edits in the HLS panel, fixed", GRAD, {CMD_EDIT_IN_STORE}, 1,
+         "in=123456; cell=18; edit=1; hold=1; hls=30 52 165; mode=MODE_HLS_PANEL; return=MODE_GRADATION"},
+        {"Enter then records it and goes back to render the gradation", GRAD, {CMD_EDIT_IN_STORE, CMD_RETURN}, 1,
+         "in=123456; history=123456 1..7; hold=1; hls=30 52 165; valid=0; return=MODE_GRADATION"},
+        {"I recalls in, fixed and recorded, and edits it", RGB, {CMD_EDIT_IN}, 0,
+         "colour=FF00FF; hold=1; history=FF00FF 1..7; edit=1"},
+        {"O in the mix panel edits out in the RGB panel", MIX, {CMD_EDIT_OUT}, 1,
+         "colour=10FF00; hold=1; history=10FF00 1..7; edit=2; mode=MODE_RGB_PANEL; return=MODE_MIX_PANEL"},
+        {"I in the gradation edits in the RGB panel", GRAD, {CMD_EDIT_IN}, 1,
+         "colour=FF00FF; hold=1; history=FF00FF 1..7; edit=1; mode=MODE_RGB_PANEL; return=MODE_GRADATION"},
+        {"Enter after I returns to the mix panel, marked, to build the strip", MIX, {CMD_EDIT_IN, CMD_RETURN}, 1,
+         "colour=FF00FF; hold=1; history=FF00FF 1..7; valid=0; return=MODE_MIX_PANEL; checked=MODE_MIX_PANEL; focus=-1"},
+        {"the mode to return to outlives a mode command", MIX, {CMD_EDIT_IN, CMD_MODE_RGB_PANEL, CMD_EDIT_IN, CMD_RETURN},
+         1, "colour=FF00FF; hold=1; history=FF00FF 1..7; cell=18; valid=0; return=MODE_MIX_PANEL; "
+         "checked=MODE_MIX_PANEL; focus=-1"},
+        {"a mode command, the same one too, ends the edit", RGB, {CMD_EDIT_OUT, CMD_MODE_RGB_PANEL}, 1,
+         "colour=10FF00; hold=1; history=10FF00 1..7; focus=-1; checked=MODE_RGB_PANEL"},
+        {"Enter records and goes on with an edit begun in a panel", RGB, {CMD_EDIT_OUT_STORE, CMD_RETURN}, 0,
+         "out=123456; edit=2; history=123456 1..7"},
+        // Average, grey, black and white, the mixing models and the palette from the mix table.
+        {"Ctrl+P averages in and out, rounding down", RGB, {CMD_AVERAGE}, 0, "colour=877F7F; hold=1; history=877F7F 1..7"},
+        {"Ctrl+P works in the capture mode", CAPTURE, {CMD_AVERAGE}, 0, "colour=877F7F; hold=1"},
+        {"Ctrl+G greys the colour: red gives 76", RGB, {CMD_GRAYSCALE}, 0, "colour=4C4C4C", [](S s) { colour(s, 0x0000FF); }},
+        {"Ctrl+G in the capture mode greys the area, not the colour", CAPTURE, {CMD_GRAYSCALE}, 0, "picture=4C4C4C 4C4C4C FF"},
+        {"Ctrl+G in the gradation greys it until it is rendered again", GRAD, {CMD_GRAYSCALE}, 0, "picture=4C4C4C 4C4C4C FF"},
+        {"Ctrl+B in the gradation makes in black and out white", GRAD, {CMD_BLACK_WHITE}, 0, "in=0; out=FFFFFF; valid=0"},
+        {"P swaps them", GRAD, {CMD_GRAD_SWAP}, 0, "in=10FF00; out=FF00FF; valid=0"},
+        {"A is additive mixing in every mode", CAPTURE, {CMD_MIX_ADDITIVE}, 0, "mix=MIX_ADDITIVE; valid=0; checked=MIX_ADDITIVE"},
+        {"R in the mix panel is RGB averaging, not the wave", MIX, {CMD_WAVE_SQUARE}, 0,
+         "mix=MIX_RGB_AVERAGE; valid=0; checked=MIX_RGB_AVERAGE"},
+        {"S in the mix panel is subtractive", MIX, {CMD_WAVE_SINE}, 0, "mix=MIX_SUBTRACTIVE; valid=0; checked=MIX_SUBTRACTIVE"},
+        {"H in the mix panel is HLS averaging, not the shape", MIX, {CMD_GRAD_SHAPE_HYPERBOLA}, 0,
+         "mix=MIX_HLS_AVERAGE; valid=0; checked=MIX_HLS_AVERAGE"},
+        {"R in the gradation is the square wave", GRAD, {CMD_WAVE_SQUARE}, 0, "wave=WAVE_SQUARE; valid=0; checked=WAVE_SQUARE"},
+        {"Ctrl+Shift+P copies mix entries 0, 11 ... 99 as last built, the mix panel not shown", RGB,
+         {CMD_MIX_TO_PALETTE}, 0, "palette=0 B 16 21 2C 37 42 4D 58 63",
+         [](S s) { s.mix_mode = 0, s.image_valid = 0, std::iota(s.mix_table, s.mix_table + MIX_TABLE_SIZE, 0u); }},
+        // The HLS refresh.
+        {"the HLS panel follows the colour; red's wrap gives hue 0", HLS, {CMD_HISTORY_PUSH}, 0,
+         "history=100FF 1..7; hls=0 128 255", [](S s) { colour(s, 0x0100FF); }},
+        {"a refused command refreshes nothing", HLS, {CMD_GRAD_RESET}, 0, ""},
+        // Notations, chip mode, the window modes and the gradation's points.
+        {"only the low half of the parameter names the command", RGB, {0x10000 | CMD_MODE_ZOOM, 0xFFFF0000 | CMD_QUIT},
+         0, "mode=MODE_ZOOM; focus=-1; checked=MODE_ZOOM; quit=1"},
+        {"a notation copies the colour in it", RGB, {CMD_FMT_HTML, CMD_FMT_UPPERCASE}, 0,
+         "format=FMT_HTML; upper=0; clipboard=#4080ff; checked=FMT_HTML", [](S s) { colour(s, 0xFF8040); }},
+        {"the decimals copy it again", RGB, {CMD_FMT_RGB_REAL, CMD_DECIMALS_2}, 0,
+         "format=FMT_RGB_REAL; decimals=DECIMALS_2; clipboard=0.25, 0.50, 1.00; checked=FMT_RGB_REAL DECIMALS_2",
+         [](S s) { colour(s, 0xFF8040); }},
+        {"Ctrl+C copies the colour and records it", RGB, {CMD_COPY_TEXT}, 0, "clipboard=0x123456; history=123456 1..7"},
+        {"the area modes copy no text", GRAD, {CMD_COPY_TEXT, CMD_FMT_HTML}, 0, "format=FMT_HTML; checked=FMT_HTML"},
+        {"Ctrl+T in the compact mode keeps it", MODE_COMPACT, {CMD_CHIP_MODE}, 1,
+         "chip=1; rate=RATE_20; saved_rate=RATE_10; focus=-1; return=MODE_COMPACT; checked=MODE_COMPACT CHIP_MODE"},
+        {"Ctrl+T in the zoom keeps it", MODE_ZOOM, {CMD_CHIP_MODE}, 1,
+         "chip=1; rate=RATE_20; saved_rate=RATE_10; focus=-1; return=MODE_ZOOM; checked=MODE_ZOOM CHIP_MODE"},
+        {"Ctrl+T elsewhere goes to the minimum, letting the colour go", RGB,
+         {CMD_MODE_RGB_PANEL, CMD_RATE_5, CMD_HOLD_TOGGLE, CMD_CHIP_MODE}, 1, "chip=1; rate=RATE_20; saved_rate=RATE_5; "
+         "focus=-1; mode=MODE_MINIMUM; return=MODE_RGB_PANEL; history=123456 1..7; checked=MODE_MINIMUM CHIP_MODE RATE_5"},
+        {"Ctrl+T again comes back with the rate", RGB, {CMD_RATE_5, CMD_CHIP_MODE, CMD_CHIP_MODE}, 1,
+         "rate=RATE_5; saved_rate=RATE_5; focus=-1; return=MODE_RGB_PANEL; checked=MODE_RGB_PANEL RATE_5"},
+        // Ctrl still holds the overview; its release shows the panel whose mark this sets.
+        {"Ctrl+T twice in an overview marks its panel", MODE_RGB_OVERVIEW, {CMD_CHIP_MODE, CMD_CHIP_MODE}, 1,
+         "saved_rate=RATE_10; focus=-1; return=9; checked=MODE_RGB_PANEL"},
+        {"F9 ends chip mode, keeping its rate", RGB, {CMD_CHIP_MODE, CMD_MODE_GRADATION}, 1, "rate=RATE_20; "
+         "saved_rate=RATE_10; focus=-1; valid=0; mode=MODE_GRADATION; return=MODE_RGB_PANEL; checked=MODE_GRADATION"},
+        {"F1 grows a narrow area to 16", RGB, {CMD_MODE_CAPTURE}, 1,
+         "area=16 40, 19 59; mode=MODE_CAPTURE; focus=-1; checked=MODE_CAPTURE", [](S s) { s.area_size = {10, 40}; }},
+        {"> doubles it up to both bounds", GRAD, {CMD_GRAD_DIR_DIAG_UP, CMD_GRAD_DIST_DOUBLE}, 0, "points=0 1 1 0; valid=0"},
+        {"> clamps each axis alone", GRAD, {CMD_GRAD_DIST_DOUBLE}, 0, "points=0.5 0.5 1 0.7; valid=0",
+         [](S s) { s.grad_in_x = 0.5, s.grad_in_y = 0.5, s.grad_out_x = 0.9, s.grad_out_y = 0.6; }},
     };
-    for (const auto& c : cases) {
-        Picker t(c.mode);
-        int result = -1;
-        for (uint32_t id : c.ids) result = t.run(id);
-        SCOPED_TRACE(testing::Message() << "mode " << c.mode << ", last command " << c.ids.back());
-        EXPECT_EQ(result, c.result);
-        for (const Check& k : c.checks) EXPECT_DOUBLE_EQ(k.get(t.s), k.want) << k.what;
-    }
-}
-
-// Unknown identifiers do nothing; without a window every command only sets its check marks.
-TEST_F(Dispatch, UnknownIdentifiersAndCommandsWithoutAWindowChangeNoSetting) {
-    const auto before = fields(s);
-    for (uint32_t id : {0u, 40001u, 40004u, 40147u, 0x10000u}) EXPECT_EQ(run(id), 0) << id;
-    EXPECT_EQ(marks(s), std::vector<uint8_t>(MENU_ENTRY_COUNT));
-    for (int i = 0; i < COMMAND_COUNT; ++i) {
-        const uint16_t id = command_names[i].id;
-        if (id == CMD_FMT_UPPERCASE || id == CMD_GRAD_OUT_AT_MID) continue;  // the replay's toggles
-        EXPECT_EQ(dispatch_command(s, nullptr, id), 1) << command_names[i].name;
-    }
-    EXPECT_EQ(fields(s), before);
-    EXPECT_FALSE(p.quit_posted);
-    EXPECT_EQ(p.clipboard_text, "");
-    // Only the low sixteen bits name the command.
-    EXPECT_EQ(run(0x00010000u | CMD_MODE_ZOOM), 1);
-    EXPECT_EQ(s.window_mode, MODE_ZOOM);
-    EXPECT_EQ(run(0xFFFF0000u | CMD_QUIT), 0);
-    EXPECT_TRUE(p.quit_posted);
-}
-
-TEST(Commands, GreyTurnsTheColourOrInTheAreaModesThePictureGrey) {
-    for (int32_t mode : {MODE_RGB_PANEL, MODE_CAPTURE, MODE_GRADATION}) {
-        Picker t(mode);
-        t.s.back_buffer = t.p.create_surface(BACK_WIDTH, BACK_HEIGHT);
-        t.s.area_size = {4, 3};
-        fill_box(t.s.back_buffer, 1, 17, 5, 3, 0x0000FF);  // one column beyond the area
-        t.s.current_color = 0x0000FF;
-        t.run(CMD_GRAYSCALE);
-        const bool area = mode != MODE_RGB_PANEL;
-        EXPECT_EQ(t.s.current_color, area ? 0x0000FFu : 0x4C4C4Cu) << mode;
-        EXPECT_EQ(t.s.cur_g, area ? 0x34 : 0x4C) << mode;
-        EXPECT_EQ(get_pixel(t.s.back_buffer, 4, 19), area ? 0x4C4C4Cu : 0x0000FFu) << mode;
-        EXPECT_EQ(get_pixel(t.s.back_buffer, 5, 17), 0x0000FFu) << mode;
-    }
-}
-
-TEST_F(Dispatch, GradationPointsMoveAndClampEachAxis) {
-    s.window_mode = MODE_GRADATION;
-    const struct { uint16_t id; std::array<double, 4> in_out; } steps[] = {
-        {CMD_GRAD_DIST_HALF, {0, 0, 0.5, 0.5}},  {CMD_GRAD_DIST_DOUBLE, {0, 0, 1, 1}},
-        {CMD_GRAD_DIR_DIAG_UP, {0, 1, 1, 0}},    {CMD_GRAD_DIST_DOUBLE, {0, 1, 1, 0}},  // both bounds
-        {CMD_GRAD_IN_CENTER, {0.5, 0.5, 1, 0}},  {CMD_GRAD_DIR_HORIZONTAL, {0, 0.5, 1, 0.5}},
-        {CMD_GRAD_DIR_VERTICAL, {0.5, 0, 0.5, 1}}, {CMD_GRAD_DIR_DIAG_DOWN, {0, 0, 1, 1}},
+    for (const Row& row : rows) check(row);
+    // Commands a mode does not take: result 0 and nothing changed.
+    const struct { int32_t mode; uint16_t id; } refused[] = {
+        {CAPTURE, CMD_PALETTE_STORE_3}, {CAPTURE, CMD_PALETTE_RECALL_3}, {CAPTURE, CMD_PALETTE_RECALL_OUT_3},
+        {CAPTURE, CMD_EDIT_IN}, {CAPTURE, CMD_EDIT_IN_STORE}, {CAPTURE, CMD_EDIT_OUT_STORE}, {CAPTURE, CMD_EDIT_OUT},
+        {CAPTURE, CMD_GRAD_DIR_VERTICAL}, {GRAD, CMD_PALETTE_STORE_0}, {GRAD, CMD_CHIP_MODE}, {CAPTURE, CMD_CHIP_MODE},
+        {MIX, CMD_CHIP_MODE}, {RGB, CMD_BLACK_WHITE}, {RGB, CMD_WAVE_SQUARE}, {RGB, CMD_WAVE_SINE},
+        {RGB, CMD_GRAD_SHAPE_HYPERBOLA}, {RGB, CMD_WAVE_TRIANGLE}, {RGB, CMD_WAVE_SAWTOOTH}, {RGB, CMD_GRAD_SHAPE_LINEAR},
+        {MIX, CMD_GRAD_DIST_HALF}, {MIX, CMD_GRAD_CYCLES_10}, {MIX, CMD_GRAD_SWAP}, {MIX, CMD_GRAD_RESET},
+        {MIX, CMD_GRAD_OUT_AT_MID}, {MIX, CMD_BLACK_WHITE}, {MODE_ZOOM, CMD_GRAD_REPEAT_ONCE},
+        {MODE_HLS_OVERVIEW, CMD_GRAD_IN_CENTER}, {RGB, 0}, {RGB, 40001}, {RGB, 40004}, {RGB, 40147},  // ids with no meaning
     };
-    for (const auto& st : steps) {
-        run(st.id);
-        EXPECT_EQ((std::array{s.grad_in_x, s.grad_in_y, s.grad_out_x, s.grad_out_y}), st.in_out) << st.id;
-    }
-    s.grad_in_x = 0.5, s.grad_in_y = 0.5, s.grad_out_x = 0.9, s.grad_out_y = 0.6;
-    run(CMD_GRAD_DIST_DOUBLE);  // one axis clamps, the other keeps its own step
-    EXPECT_DOUBLE_EQ(s.grad_out_x, 1.0);
-    EXPECT_NEAR(s.grad_out_y, 0.7, 1e-12);
+    for (const auto& r : refused) check({text("id %d in mode %d", r.id, r.mode), r.mode, {r.id}, 0, ""});
 }
 
-TEST_F(Dispatch, NotationCommandsCopyTheColourAtOnceButNeverInTheAreaModes) {
-    s.current_color = 0x00FF8040;
-    const struct { uint16_t id; const char* text; } steps[] = {
-        {CMD_FMT_HTML, "#4080FF"}, {CMD_FMT_UPPERCASE, "#4080ff"}, {CMD_FMT_UPPERCASE, "#4080FF"},
-        {CMD_FMT_RGB_REAL, "0.2510, 0.5020, 1.0000"}, {CMD_DECIMALS_2, "0.25, 0.50, 1.00"},
-    };
-    for (const auto& st : steps) {
-        run(st.id);
-        EXPECT_EQ(p.clipboard_text, st.text) << st.id;
-    }
-    run(CMD_COPY_TEXT);
-    EXPECT_EQ(s.history[0], 0x00FF8040u);
-    for (int32_t mode : {MODE_CAPTURE, MODE_GRADATION}) {
-        s.window_mode = mode;
-        run(CMD_COPY_TEXT);
-        run(CMD_FMT_C);
-        EXPECT_EQ(p.clipboard_text, "0.25, 0.50, 1.00") << mode;  // the picture's, never text
-    }
-}
-
-TEST(Commands, PushHistoryRules) {
-    const struct { int32_t mode; ColorRef colour; bool recorded; int invalidations; } cases[] = {
-        {MODE_RECORD_PANEL, 0x010101, true, 1}, {MODE_CAPTURE, 0x010101, false, 0},
-        {MODE_RGB_PANEL, 0xEEEEEE, false, 0},  // already the newest
-    };
-    for (const auto& c : cases) {
-        Picker t(c.mode);
-        t.s.current_color = c.colour;
-        push_history(t.s, &t.p);
-        EXPECT_EQ(t.s.history[0] == c.colour && t.s.history[7] == 0x222222u, c.recorded) << c.mode;
-        EXPECT_EQ(t.s.marked_cell, c.recorded ? 0 : 5) << c.mode;
-        EXPECT_EQ(t.p.invalidations, c.invalidations) << c.mode;
-    }
+// Without a window every command only sets its check marks (flipping the two toggles) and returns 1.
+TEST(Commands, WithoutAWindowOnlyCheckMarksChange) {
+    Picker t(RGB);
+    Fields want = fields(t);
+    for (const CommandName& c : command_names) EXPECT_EQ(dispatch_command(t.s, nullptr, c.id), 1) << c.name;
+    Fields got = fields(t);
+    want.erase("checked"), got.erase("checked");
+    want["focus"] = "-1", want["upper"] = "0", want["out_at_mid"] = "1", want["valid"] = "0";
+    EXPECT_EQ(got, want);
 }
 
 // Only the loaded choices are checked: values with no item of their own (a rate of 123 ms, 5 half
 // cycles) or out of range check nothing, and the toggles keep their loaded value.
 TEST(Commands, StartUpReplayChecksExactlyTheLoadedChoices) {
     const struct { int32_t mode, rate, format, decimals, shape, repeat, wave, cycles, upper, out_at_mid;
-                   std::set<uint16_t> on; } cases[] = {
-        {MODE_MIX_PANEL, 123, FMT_CSS, 2, SHAPE_LINEAR, REPEAT_INFINITE, WAVE_SINE, 5, 1, 0,
-         {CMD_MODE_MIX_PANEL, CMD_FMT_CSS, CMD_DECIMALS_6, CMD_GRAD_SHAPE_LINEAR, CMD_GRAD_REPEAT_INFINITE,
-          CMD_WAVE_SINE, CMD_FMT_UPPERCASE}},
-        {10, 100, 16, -1, 8, -1, 4, 1, 0, 1, {CMD_RATE_10, CMD_GRAD_CYCLES_0_5, CMD_GRAD_OUT_AT_MID}},
-        {-1, 500, -1, 3, -1, 3, -1, 0, 0, 0, {CMD_RATE_2}},
+                   const char* checked; } cases[] = {
+        {MIX, 123, FMT_CSS, 2, SHAPE_LINEAR, REPEAT_INFINITE, WAVE_SINE, 5, 1, 0,
+         "MODE_MIX_PANEL GRAD_SHAPE_LINEAR WAVE_SINE GRAD_REPEAT_INFINITE FMT_CSS FMT_UPPERCASE DECIMALS_6"},
+        {10, 100, 16, -1, 8, -1, 4, 1, 0, 1, "RATE_10 GRAD_CYCLES_0_5 GRAD_OUT_AT_MID"},
+        {-1, 500, -1, 3, -1, 3, -1, 0, 0, 0, "RATE_2"},
     };
     for (const auto& c : cases) {
-        Picker t(MODE_RGB_PANEL);
-        AppState& s = t.s;
-        s.window_mode = c.mode, s.refresh_ms = c.rate, s.text_format = c.format, s.decimals = c.decimals;
-        s.grad_shape = c.shape, s.grad_repeat = c.repeat, s.grad_wave = c.wave, s.grad_half_cycles = c.cycles;
-        s.hex_uppercase = c.upper, s.grad_out_at_mid = c.out_at_mid, s.image_valid = 0;
-        const auto before = fields(s);
-        replay_saved_choices(s);
-        EXPECT_EQ(fields(s), before) << c.mode;
-        for (int i = 0; i < MENU_ENTRY_COUNT; ++i) {
-            const uint16_t id = menu_table[i].id;
-            if (menu_table[i].kind == MENU_ITEM && i == first_menu_index(id)) {
-                EXPECT_EQ(menu_item_checked(s.popup_menus, i), c.on.count(id) == 1) << c.mode << " item " << id;
-            }
-        }
+        Picker t(RGB);
+        t.s.window_mode = c.mode, t.s.refresh_ms = c.rate, t.s.text_format = c.format, t.s.decimals = c.decimals;
+        t.s.grad_shape = c.shape, t.s.grad_repeat = c.repeat, t.s.grad_wave = c.wave, t.s.grad_half_cycles = c.cycles;
+        t.s.hex_uppercase = c.upper, t.s.grad_out_at_mid = c.out_at_mid, t.s.image_valid = 0, t.s.panel_focus = -1;
+        Fields want = fields(t);
+        want["checked"] = c.checked;
+        replay_saved_choices(t.s);
+        EXPECT_EQ(fields(t), want) << c.mode;
     }
 }
 

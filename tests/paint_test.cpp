@@ -24,8 +24,10 @@ TEST(TitleBar, ColoursFollowFocusAndHold) {
         Started t;
         t.s.has_focus = c.focus, t.s.hold = c.hold;
         paint_over(t, 0x123456);
-        EXPECT_EQ(seq(px(t, 40, 0), px(t, 40, 1), px(t, 40, 16), px(t, 40, 17), px(t, 66, 30), px(t, 40, 56), t.p.texts.back().color),
-                  seq(c.frame, c.title, c.title, 0xFFFFFF, c.frame, c.frame, c.text)) << c.focus << c.hold;
+        EXPECT_TRUE(values_are({{"top frame", px(t, 40, 0), c.frame}, {"title top", px(t, 40, 1), c.title},
+                                {"title bottom", px(t, 40, 16), c.title}, {"panel", px(t, 40, 17), 0xFFFFFF},
+                                {"right frame", px(t, 66, 30), c.frame}, {"bottom frame", px(t, 40, 56), c.frame},
+                                {"readout", t.p.texts.back().color, c.text}})) << "focus " << c.focus << ", hold " << c.hold;
     }
 }
 
@@ -36,7 +38,7 @@ TEST(Sampling, HoldHlsRebuildAndEditTarget) {
     t.s.hold = 1, t.s.cur_h = 120;  // an edit while fixed
     paint_over(t, make_color(1, 2, 3));
     EXPECT_EQ(t.s.current_color, make_color(255, 0, 0)) << "fixed colour is not resampled";
-    EXPECT_TRUE(t.s.cur_r == 0 && t.s.cur_g > 200) << "RGB follows the edited hue";
+    EXPECT_EQ(seq(t.s.cur_r, t.s.cur_g, t.s.cur_b), seq(0, 255, 0)) << "RGB follows the edited hue";
     t.s.window_mode = MODE_HLS_OVERVIEW, t.s.hold = 0, t.s.cur_h = 77;
     paint_over(t, make_color(255, 0, 0));
     EXPECT_EQ(t.s.cur_h, 77) << "no HLS conversion in the overview";
@@ -72,8 +74,9 @@ TEST(Readout, SwatchChipAndTextShowTheSampledColour) {
         paint_over(t, c.color);
         ASSERT_EQ(t.p.texts.size(), 1u);
         EXPECT_EQ(t.p.texts[0].text, c.text);
-        EXPECT_EQ(seq(t.p.texts[0].color, t.p.texts[0].x, t.p.texts[0].y), seq<ColorRef>(c.text_color, c.at.x, c.at.y)) << c.text;
-        EXPECT_EQ(seq(px(t, c.inside.x, c.inside.y), px(t, c.frame.x, c.frame.y)), seq(c.color, 0)) << c.text;  // black frame
+        EXPECT_TRUE(values_are({{"text colour", t.p.texts[0].color, c.text_color}, {"text x", t.p.texts[0].x, c.at.x},
+                                {"text y", t.p.texts[0].y, c.at.y}, {"swatch", px(t, c.inside.x, c.inside.y), c.color},
+                                {"swatch frame", px(t, c.frame.x, c.frame.y), 0}})) << c.text;
     }
 }
 

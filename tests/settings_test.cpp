@@ -93,35 +93,28 @@ TEST(SettingsFile, RoundTripBitForBitAndNoFileKeepsDefaults) {
     ASSERT_EQ(save_settings(*unusual_state(), p), 1);
     const Bytes file = p.files.at(PATH);
     ASSERT_EQ(file.size(), SETTINGS_SIZE);
-    const auto s = start(&file, {10, 20});
+    const auto s = start(&file);
     EXPECT_TRUE(same_persisted(*s, file));
-    // Hold kept outside the area modes, the saved position never used, derived values follow the file.
-    EXPECT_EQ(seq(s->hold, s->window_pos.x, s->cur_r, s->window_sizes[MODE_CAPTURE].width,
-                  s->window_sizes[MODE_GRADATION].height), seq(1, 22, 0x56, 303, 218));
+    EXPECT_EQ(s->cur_r, 0x56) << "the components follow the loaded colour";
     EXPECT_TRUE(same_persisted(*start(nullptr), defaults()));
 }
 
-TEST(SettingsFile, AnyMarkerDifferenceOrAShorterFileIsIgnored) {
-    const Bytes good = encoded(*unusual_state());
-    Bytes file(good);
+// A file whose marker differs anywhere, or that ends inside it, is ignored; a shorter one gives its
+// bytes and defaults for the rest, even inside a field; bytes past the layout are ignored.
+TEST(SettingsFile, MarkerAndShortFiles) {
+    const Bytes full = encoded(*unusual_state());
+    Bytes file(full);
     file[7] = 0;  // the marker's last character
     EXPECT_TRUE(same_persisted(*start(&file), defaults()));
-    file.assign(good.begin(), good.begin() + 7);  // the marker but one byte
-    EXPECT_TRUE(same_persisted(*start(&file), defaults()));
-}
-
-TEST(SettingsFile, ShortFileTakesItsBytesAndDefaultsForTheRest) {
-    const Bytes full = encoded(*unusual_state());
-    // The bare marker; cuts inside refresh_ms, a double and the prefix; a longer file.
-    for (const size_t size : {size_t{8}, size_t{45}, size_t{106}, size_t{300}, SETTINGS_SIZE + 40}) {
-        Bytes file(full), want(defaults());
-        file.resize(size, 0xAB);  // bytes past the layout must be ignored
-        std::copy(full.begin(), full.begin() + static_cast<long>(std::min(size, SETTINGS_SIZE)), want.begin());
+    // The marker but one byte, the bare marker; cuts inside refresh_ms (500 is F4 01, the default
+    // 100 is 64 00: F4 00 loads), a double and the prefix; a longer file.
+    for (const size_t size : {size_t{7}, size_t{8}, size_t{45}, size_t{106}, size_t{300}, SETTINGS_SIZE + 40}) {
+        Bytes want(defaults());
+        file.assign(full.begin(), full.end());
+        file.resize(size, 0xAB);
+        if (size >= 8) std::copy(full.begin(), full.begin() + static_cast<long>(std::min(size, SETTINGS_SIZE)), want.begin());
         EXPECT_TRUE(same_persisted(*start(&file), want)) << "cut at " << size;
     }
-    // A field cut in the middle: 500 is F4 01, the default 100 is 64 00.
-    const Bytes cut(full.begin(), full.begin() + 45);
-    EXPECT_EQ(start(&cut)->refresh_ms, 0x00F4);
 }
 
 // Overviews are stored as their panels; chip mode is never restored, hold only outside the area
@@ -135,17 +128,18 @@ TEST(SettingsFile, ModeChipAndHoldFixUps) {
         const int32_t stored = mode == MODE_RGB_OVERVIEW ? MODE_RGB_PANEL : mode == MODE_HLS_OVERVIEW ? MODE_HLS_PANEL : mode;
         ASSERT_EQ(get(p.files.at(PATH), 16, 4), static_cast<uint32_t>(stored)) << mode;
         const auto loaded = start(&p.files.at(PATH));
-        EXPECT_EQ(seq(loaded->window_mode, loaded->hold, loaded->chip_mode, loaded->refresh_ms),
-                  seq(stored, mode == MODE_CAPTURE || mode == MODE_GRADATION ? 0 : 1, 0, 50)) << mode;
+        const bool area = mode == MODE_CAPTURE || mode == MODE_GRADATION;
+        EXPECT_TRUE(values_are({{"mode", loaded->window_mode, stored}, {"hold", loaded->hold, !area}, {"chip", loaded->chip_mode, 0},
+                                {"refresh", loaded->refresh_ms, 50}})) << mode;
     }
 }
 
+// Placed by the loaded mode's size, never at the saved position: a 303 x 219 capture window
+// flips over a pointer at (710, 550), where the default panel would fit.
 TEST(SettingsFile, StartPlaceUsesTheLoadedModesSize) {
     Bytes file(defaults());
-    put(file, 16, MODE_CAPTURE, 4), put(file, 46, 300, 4), put(file, 50, 200, 4);  // window 303 x 219
-    // 721 + 303 = 1024, 549 + 219 = 768 still fit; one more and the window flips over the pointer.
-    const struct { Point pointer, at; } cases[] = {{{709, 549}, {721, 549}}, {{710, 550}, {395, 331}}};
-    for (const auto& c : cases) EXPECT_EQ(xy(start(&file, c.pointer)->window_pos), xy(c.at)) << c.pointer.x;
+    put(file, 8, 50, 4), put(file, 12, 60, 4), put(file, 16, MODE_CAPTURE, 4), put(file, 46, 300, 4), put(file, 50, 200, 4);
+    EXPECT_EQ(xy(start(&file, {710, 550})->window_pos), xy({710 - 12 - 303, 550 - 219}));
 }
 
 // A default file with one field overwritten, and what that field of the loaded state must store:
@@ -171,8 +165,8 @@ TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
     Bytes file(defaults());
     put(file, 16, MODE_CAPTURE, 4), put(file, 46, 5000, 4), put(file, 50, 3, 4), put(file, 78, 900, 4), put(file, 82, 4, 4);
     const auto s = start(&file);
-    EXPECT_EQ(seq(s->grad_block_w, s->grad_block_h, s->window_sizes[MODE_CAPTURE].width, s->window_sizes[MODE_CAPTURE].height),
-              seq(640, 3, BACK_WIDTH, 22));
+    EXPECT_EQ(wh({s->grad_block_w, s->grad_block_h}), wh({640, 3}));
+    EXPECT_EQ(wh(s->window_sizes[MODE_CAPTURE]), wh({BACK_WIDTH, 22}));
     std::memset(file.data() + 206, 'A', PATH_SIZE);  // an unterminated prefix falls back to the default
     EXPECT_STREQ(start(&file)->save_prefix, "C:\\Tintora\\bmp_");
     file[SETTINGS_SIZE - 1] = 0;  // the last byte may be the terminator

@@ -1,7 +1,11 @@
 // A started program on the headless platform: the common ground of the window tests.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <array>
+#include <initializer_list>
 #include <memory>
+#include <sstream>
 
 #include "app/app.h"
 #include "platform/headless/headless_platform.h"
@@ -14,6 +18,20 @@ inline std::array<int, 4> box(Rect r) { return {r.left, r.top, r.right, r.bottom
 // Several values as one comparable list, all of the first one's type.
 template <class T, class... R>
 std::array<T, 1 + sizeof...(R)> seq(T first, R... rest) { return {first, static_cast<T>(rest)...}; }
+
+// Named values checked at once, as EXPECT_TRUE(values_are({{"hold", s.hold, 1}, ...})): a failure
+// names each value that differs (colours in hex too).
+struct Named { const char* name; long long got, want; };
+inline testing::AssertionResult values_are(std::initializer_list<Named> values) {
+    std::ostringstream differ;
+    for (const Named& v : values) {
+        if (v.got == v.want) continue;
+        differ << (differ.tellp() > 0 ? "; " : "") << v.name << " is " << v.got << ", not " << v.want;
+        if (v.got > 255 || v.want > 255) differ << std::hex << " (0x" << v.got << ", not 0x" << v.want << ")" << std::dec;
+    }
+    if (differ.str().empty()) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << differ.str();
+}
 
 // A state record as the program starts it, before any settings are read; on the heap, being large.
 inline std::unique_ptr<AppState> fresh_state(const char* dir = "C:\\Tintora\\") {

@@ -1,6 +1,7 @@
 // Tests of the real popup menus and accelerators built from the command table.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -42,8 +43,8 @@ TEST(Win32Menus, EveryItemSitsWhereTheTableSaysWithItsWideLabelAndEveryKeyIsLoad
     ASSERT_EQ(CopyAcceleratorTableW(b.p.accelerators, got, ACCEL_COUNT + 1), ACCEL_COUNT);
     for (int i = 0; i < ACCEL_COUNT; ++i) {
         const Accelerator& a = accelerator_table[i];
-        EXPECT_TRUE(got[i].key == a.key && got[i].cmd == a.id &&
-                    (got[i].fVirt & (FVIRTKEY | FSHIFT | FCONTROL)) == a.flags) << i;
+        const int flags = got[i].fVirt & (FVIRTKEY | FSHIFT | FCONTROL);
+        EXPECT_EQ((std::array<int, 3>{got[i].key, got[i].cmd, flags}), (std::array<int, 3>{a.key, a.id, a.flags})) << i;
     }
 }
 
