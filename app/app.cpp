@@ -12,6 +12,7 @@ void initialize_app(AppState& s, Platform& p) {
     initialize_state(s, dir.c_str(), screen.width, screen.height, p.button_face_color());
     s.back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
     s.frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
+    s.hls_picture = p.load_hls_picture();
     load_settings(s, p);
     replay_saved_choices(s);
 }

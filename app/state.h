@@ -34,6 +34,7 @@ struct AppState {
     Image back_buffer;                  // 643 x 500, every view is composed here
     Image frame;                        // as large; the window's part of the back buffer with
                                         // the marks shown in the window only
+    Image hls_picture;                  // hue ring and grey ramp of the HLS panel (38 x 38)
     int32_t screen_width = 0, screen_height = 0;
     ColorRef button_face_color = 0;
     Size window_sizes[MODE_COUNT] = {};  // client size of each mode; 6 and 8 follow area_size
