@@ -13,6 +13,7 @@ void initialize_app(AppState& s, Platform& p) {
     s.back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
     s.frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
     s.hls_picture = p.load_hls_picture();
+    s.zoom_source = p.create_surface(ZOOM_SOURCE_SIZE, ZOOM_SOURCE_SIZE);
     load_settings(s, p);
     replay_saved_choices(s);
 }

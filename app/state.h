@@ -35,6 +35,7 @@ struct AppState {
     Image frame;                        // as large; the window's part of the back buffer with
                                         // the marks shown in the window only
     Image hls_picture;                  // hue ring and grey ramp of the HLS panel (38 x 38)
+    Image zoom_source;                  // the screen square the magnifier enlarges
     int32_t screen_width = 0, screen_height = 0;
     ColorRef button_face_color = 0;
     Size window_sizes[MODE_COUNT] = {};  // client size of each mode; 6 and 8 follow area_size

@@ -108,11 +108,14 @@ Image HeadlessPlatform::create_surface(int width, int height) {
     return surfaces_.back()->image;
 }
 
-bool HeadlessPlatform::owns(const Image& target) const {
+bool HeadlessPlatform::owns(const Image& target, Point& at) const {
     for (const auto& sf : surfaces_) {
         const Image& im = sf->image;
-        if (target.pixels >= im.pixels && target.pixels < im.pixels + static_cast<size_t>(im.stride) * im.height)
+        if (target.pixels >= im.pixels && target.pixels < im.pixels + static_cast<size_t>(im.stride) * im.height) {
+            const auto offset = target.pixels - im.pixels;
+            at = {static_cast<int32_t>(offset % im.stride), static_cast<int32_t>(offset / im.stride)};
             return true;
+        }
     }
     return false;
 }
@@ -120,8 +123,9 @@ bool HeadlessPlatform::owns(const Image& target) const {
 void HeadlessPlatform::draw_text(Image& target, int x, int y, const char* text, ColorRef color) {
     // As on Windows, only a surface the platform made (or a part of one) can take text:
     // text anywhere else is dropped, so a label drawn in the wrong place fails here too.
-    if (!owns(target)) return;
-    texts.push_back({x, y, text, color});
+    Point at;
+    if (!owns(target, at)) return;
+    texts.push_back({at.x + x, at.y + y, text, color});
     // A stand-in glyph per character: deterministic bits of its code in a fixed cell,
     // so pixel tests see where text went and in which colour without a real font.
     for (int i = 0; text[i]; ++i) {

@@ -16,7 +16,7 @@ enum class FileFault {
 };
 
 struct DrawnText {
-    int x, y;
+    int x, y;  // in the surface: a panel's text at client coordinates of the back buffer
     std::string text;
     ColorRef color;
 };
@@ -83,6 +83,7 @@ public:
     static constexpr int GLYPH_HEIGHT = 12;
 
 private:
-    bool owns(const Image& target) const;  // target lies in one of surfaces_
+    // Whether target lies in one of surfaces_, and where its top-left pixel is in it.
+    bool owns(const Image& target, Point& at) const;
     std::vector<std::unique_ptr<ImageBuffer>> surfaces_;
 };
