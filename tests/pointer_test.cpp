@@ -1,5 +1,5 @@
 // Pointer interaction in the panels, driven through the window's events: hover regions, drags
-// with Shift, clamps and wraps, the hue wheel against its picture.
+// with Shift, clamps and wraps, the hue wheel against its picture, and drags cut short.
 #include <gtest/gtest.h>
 
 #include "ui_fixture.h"
@@ -107,6 +107,20 @@ TEST(Pointer, RecordPressChoosesTheCellFixesAndMovesTheWindow) {
         drag_by(t, c.x, c.y, 0, 0, 0);
         EXPECT_EQ(seq<int>(t.s.marked_cell, t.s.hold, t.s.drag_state, t.p.system_moves), seq(c.marked, 1, NONE, 1)) << c.x;
         EXPECT_EQ(t.s.current_color, c.color);
+    }
+}
+
+// However a drag ends, nothing of it stays: no drag, the pointer released.
+TEST(Pointer, DragsEndOnReleaseOutsideFocusLossOrPointerLoss) {
+    void (*const ends[])(Started&) = {
+        [](Started& t) { t.p.pointer = {-900, 5000}, on_mouse_move(t.s, t.p, -1000, 4000), on_left_up(t.s, t.p); },
+        [](Started& t) { on_focus_lost(t.s, t.p); }, [](Started& t) { on_pointer_lost(t.s, t.p); }};
+    for (int i = 0; i < 3; ++i) {
+        Started t(MODE_RGB_PANEL);
+        drag_by(t, 10, 5, 10, 0, 0);
+        ASSERT_EQ(seq<int>(t.s.drag_state, t.p.captured), seq(0, 1));
+        ends[i](t);
+        EXPECT_EQ(seq<int>(t.s.drag_state, t.p.captured), seq(NONE, 0)) << "ending " << i;
     }
 }
 

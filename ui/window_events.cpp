@@ -85,6 +85,28 @@ void follow_pick_drag(AppState& s, Platform& p) {
     p.invalidate();
 }
 
+// A panel drag ends: the area modes take the size reached, the gradation renders again at
+// full quality.
+void end_panel_drag(AppState& s, Platform& p) {
+    s.drag_state = -1;
+    if (is_area_mode(s.window_mode)) update_area_window_sizes(s);
+    if (s.window_mode == MODE_GRADATION) s.image_valid = 0;
+    apply_mode_size(s, p);
+}
+
+// Focus or pointer lost mid-drag: a panel drag ends as a release would, a pick drag stops
+// where it is; neither keeps the pointer, its clip, or a capture window shrunk to its title bar.
+void cut_drags_short(AppState& s, Platform& p) {
+    const bool any = s.dragging || s.drag_state >= 0;
+    if (s.drag_state >= 0) end_panel_drag(s, p);
+    if (s.dragging) {
+        s.dragging = 0;
+        apply_mode_size(s, p);
+    }
+    p.clip_pointer(nullptr);
+    if (any) p.release_pointer();
+}
+
 void start_system_move(Platform& p) {
     p.release_pointer();
     p.start_system_move();
@@ -95,15 +117,15 @@ void start_system_move(Platform& p) {
 void on_focus_gained(AppState& s) { s.has_focus = 1; }
 
 void on_focus_lost(AppState& s, Platform& p) {
-    // A drag cut short must not keep the pointer, nor leave the capture window shrunk
-    // to its title bar.
-    if (s.dragging || s.drag_state >= 0) p.release_pointer();
-    if (s.dragging) apply_mode_size(s, p);
-    s.drag_state = -1;
+    cut_drags_short(s, p);
     s.has_focus = 0;
-    s.dragging = 0;
-    p.clip_pointer(nullptr);
     if (mode_info(s.window_mode).focus_loss_releases_hold) s.hold = 0;
+}
+
+void on_pointer_lost(AppState& s, Platform& p) {
+    if (!s.dragging && s.drag_state < 0) return;
+    cut_drags_short(s, p);
+    p.invalidate();
 }
 
 void on_key_down(AppState& s, Platform& p, Key key) {
@@ -182,18 +204,15 @@ void on_left_down(AppState& s, Platform& p, int x, int y) {
 }
 
 void on_left_up(AppState& s, Platform& p) {
-    p.release_pointer();
+    // The drag ends before the pointer is released: the release reports a lost pointer,
+    // which must find nothing left to cut short.
     if (s.dragging) {
         end_pick_drag(s, p);
-        return;
+    } else {
+        if (s.drag_state >= 0) end_panel_drag(s, p);
+        p.invalidate();
     }
-    if (s.drag_state >= 0) {
-        s.drag_state = -1;
-        if (is_area_mode(s.window_mode)) update_area_window_sizes(s);
-        if (s.window_mode == MODE_GRADATION) s.image_valid = 0;  // render again at full quality
-        apply_mode_size(s, p);
-    }
-    p.invalidate();
+    p.release_pointer();
 }
 
 void on_right_down(AppState& s, Platform& p) {

@@ -9,6 +9,8 @@
 
 void on_focus_gained(AppState& s);
 void on_focus_lost(AppState& s, Platform& p);
+// Another window took the pointer (or the system did) while it was held for a drag.
+void on_pointer_lost(AppState& s, Platform& p);
 void on_key_down(AppState& s, Platform& p, Key key);
 void on_key_up(AppState& s, Key key);
 // A menu or accelerator command; the high half of the parameter is a notification code.

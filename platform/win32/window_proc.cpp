@@ -46,6 +46,10 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
     case WM_KILLFOCUS:
         on_focus_lost(s, p);
         return 0;
+    case WM_CAPTURECHANGED:
+        // Our own release reports itself too; the core finds nothing to end then.
+        if (reinterpret_cast<HWND>(lparam) != window) on_pointer_lost(s, p);
+        return 0;
     case WM_ERASEBKGND:
         return 1;  // every paint covers the whole client area
     case WM_PAINT: {
