@@ -128,4 +128,22 @@ TEST(Panels, EveryRectangleInPlaceAndNothingElse) {
     }
 }
 
+// A frame of the clock presents only a window whose pixels changed, without a paint message; a
+// paint message (the system's, or one asked for after input) always presents.
+TEST(Frames, TheClockPresentsOnlyAChangedWindowAPaintMessageAlways) {
+    Started t(MODE_ZOOM);
+    t.p.pointer = {500, 400};
+    const int invalidations = t.p.invalidations;
+    const struct { const char* step; Point pixel; bool paint; int presents; } steps[] = {
+        {"first frame", {0, 0}, false, 1}, {"nothing changed", {0, 0}, false, 0},
+        {"a pixel of the magnified square", {506, 406}, false, 1}, {"a pixel beside it", {507, 407}, false, 0},
+        {"a paint message", {0, 0}, true, 1}};
+    for (const auto& st : steps) {
+        set_pixel(t.p.screen.image, st.pixel.x, st.pixel.y, 0x0000FF);
+        const int before = t.p.presents;
+        st.paint ? on_paint(t.s, t.p) : on_frame(t.s, t.p);
+        EXPECT_EQ(seq(t.p.presents - before, t.p.invalidations), seq(st.presents, invalidations)) << st.step;
+    }
+}
+
 }  // namespace

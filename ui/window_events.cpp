@@ -235,6 +235,6 @@ void on_right_down(AppState& s, Platform& p) {
     p.invalidate();
 }
 
-void on_paint(AppState& s, Platform& p) { paint_window(s, p); }
+void on_paint(AppState& s, Platform& p) { paint_window(s, p, PRESENT_ALWAYS); }
 
 void on_destroy(Platform& p) { p.post_quit(); }

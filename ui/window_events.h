@@ -20,6 +20,7 @@ void on_mouse_move(AppState& s, Platform& p, int x, int y);
 void on_left_down(AppState& s, Platform& p, int x, int y);
 void on_left_up(AppState& s, Platform& p);
 void on_right_down(AppState& s, Platform& p);
-// Samples, composes the current mode in the back buffer and presents it.
+// The system asks for the window's pixels: samples, composes the current mode in the back
+// buffer and presents it, changed or not.
 void on_paint(AppState& s, Platform& p);
 void on_destroy(Platform& p);

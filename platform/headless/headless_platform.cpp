@@ -27,6 +27,7 @@ void HeadlessPlatform::move_window(int x, int y, int width, int height) {
 }
 
 void HeadlessPlatform::present(const Image& frame) {
+    ++presents;
     last_frame = make_image(frame.width, frame.height);
     copy_block(last_frame.image, 0, 0, frame, 0, 0, frame.width, frame.height);
 }

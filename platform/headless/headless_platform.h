@@ -42,6 +42,7 @@ public:
     bool captured = false;
     CursorId cursor = CURSOR_ARROW;
     int invalidations = 0;
+    int presents = 0;
     int system_moves = 0;
     ImageBuffer last_frame;
     std::vector<std::pair<int, Point>> popups;
