@@ -82,8 +82,9 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
         on_right_down(s, p);
         return 0;
     case WM_SETCURSOR:
-        // While a drag holds the pointer, keep the cursor the drag chose.
-        if (LOWORD(lparam) == HTCLIENT && (s.dragging || s.drag_state >= 0)) return TRUE;
+        // Every pointer move sets the cursor of what lies under it (a slider, the wheel, the
+        // swatch), and a drag keeps the one it chose: the class arrow in between would flicker.
+        if (LOWORD(lparam) == HTCLIENT) return TRUE;
         break;
     default:
         break;
