@@ -33,7 +33,9 @@ constexpr int RING_MARKER_SIZE = 3;
 constexpr Point GREY_MARKER = {17, 16};  // a grey has no hue: the marker sits in the ring's middle
 constexpr int VALUE_MARKER_SIZE = 4;     // frames on the strip and the ramp, one pixel per 8 levels
 constexpr Point SATURATION_MARKER_AT = {1, 34};  // x grows with the saturation
-constexpr Point LIGHTNESS_MARKER_AT = {35, 30};  // y falls as the lightness grows
+// y falls as the lightness grows; from 248 up the frame's top edge would lie on the title bar's
+// last row, which the panel leaves to the title bar.
+constexpr Point LIGHTNESS_MARKER_AT = {35, 30};
 constexpr int HUE_SNAP = 10, LEVEL_SNAP = 17;
 // 180 / pi: with a rounder pi (3.1416) the exact diagonals would truncate to 44, 136, 224 and 316.
 constexpr double DEGREES_PER_RADIAN = 57.29577951308232;
