@@ -42,6 +42,7 @@ def running(desk, name, pointer, settings=None, picker=None):
         desk.key(picker.wid, "ctrl+q")
         expect((code := picker.wait_exit()) == 0, f"exit code {code} after Ctrl+Q")
     except Failure as f:
+        desk.screenshot().save_png(artefact(desk, f"failed-{name}.png"), (0, 0, SCREEN_W, SCREEN_H))  # what the screen showed
         raise Failure(f"{name}: {f}") from None
     finally:
         picker.kill()
