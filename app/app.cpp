@@ -5,6 +5,7 @@
 
 #include "app/settings.h"
 #include "commands/replay.h"
+#include "ui/frame.h"
 
 void initialize_app(AppState& s, Platform& p) {
     const std::string dir = p.exe_dir();
@@ -13,6 +14,9 @@ void initialize_app(AppState& s, Platform& p) {
     s.edge_colors = p.edge_colors();
     s.back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
     s.frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
+    s.next_frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
+    s.hls_picture = p.load_hls_picture();
+    s.zoom_source = p.create_surface(ZOOM_SOURCE_SIZE, ZOOM_SOURCE_SIZE);
     load_settings(s, p);
     replay_saved_choices(s);
 }
@@ -32,7 +36,9 @@ void on_frame(AppState& s, Platform& p) {
         const int y = at.y > s.screen_height - size.height - 2 ? at.y - size.height - 2 : at.y + 4;
         p.move_window(x, y, size.width, size.height);
     }
-    p.invalidate();
+    // Painted here rather than through an invalidation: an unchanged window costs no paint
+    // message and no copy to the screen.
+    paint_window(s, p, PRESENT_IF_CHANGED);
 }
 
 void shutdown_app(AppState& s, Platform& p) {

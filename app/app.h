@@ -8,7 +8,8 @@
 void initialize_app(AppState& s, Platform& p);
 // Gives the window its start place (window_pos) and the size of window_mode.
 void place_window(AppState& s, Platform& p);
-// One frame of the main loop: chip mode follows the pointer, then the window is invalidated.
+// One frame of the main loop: chip mode follows the pointer, then the window is painted and
+// presented if it changed.
 void on_frame(AppState& s, Platform& p);
 // Lifts the pointer clip and writes the settings file.
 void shutdown_app(AppState& s, Platform& p);

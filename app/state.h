@@ -36,8 +36,12 @@ struct AppState {
     char settings_marker[9] = {};   // 8 characters and a terminator
     char save_prefix[PATH_SIZE] = {};  // stored whole in the settings file
     Image back_buffer;                  // 643 x 500, every view is composed here
-    Image frame;                        // as large; the window's part of the back buffer with
-                                        // the marks shown in the window only
+    Image frame;                        // as large; the frame last presented: the window's part
+                                        // of the back buffer with the marks shown in the window only
+    Image next_frame;                   // as large; the frame being made, presented only if it differs
+    Size presented_size;                // size of the frame last presented; 0 x 0 before the first
+    Image hls_picture;                  // hue ring and grey ramp of the HLS panel (38 x 38)
+    Image zoom_source;                  // the screen square the magnifier enlarges
     int32_t screen_width = 0, screen_height = 0;
     ColorRef button_face_color = 0;
     EdgeColors edge_colors = {};         // the capture button's raised or sunken edge

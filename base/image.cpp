@@ -71,6 +71,15 @@ void stretch_block(Image& dst, int dx, int dy, const Image& src, int sx, int sy,
     }
 }
 
+bool same_pixels(const Image& a, const Image& b) {
+    if (a.width != b.width || a.height != b.height) return false;
+    for (int y = 0; y < a.height; ++y)
+        if (!std::equal(a.pixels + static_cast<size_t>(y) * a.stride, a.pixels + static_cast<size_t>(y) * a.stride + a.width,
+                        b.pixels + static_cast<size_t>(y) * b.stride))
+            return false;
+    return true;
+}
+
 Image sub_image(const Image& img, int x, int y, int w, int h) {
     if (x < 0 || y < 0 || x >= img.width || y >= img.height || !img.pixels) return Image{};
     const int cw = std::clamp(w, 0, img.width - x), ch = std::clamp(h, 0, img.height - y);

@@ -39,6 +39,8 @@ void copy_block(Image& dst, int dx, int dy, const Image& src, int sx, int sy, in
 // Enlarge a w x h block by an integer factor into dst at (dx, dy), clipped.
 void stretch_block(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, int h,
                    int factor);
+// Same size and the same pixels.
+bool same_pixels(const Image& a, const Image& b);
 // The w x h part of img whose top-left is (x, y), as a view of the same memory, cut to
 // img; empty when it lies outside. Drawing into it draws into img.
 Image sub_image(const Image& img, int x, int y, int w, int h);

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Writes the cursor and icon files of the program from the pixel tables below.
+"""Writes the cursor and icon files of the program from the pixel tables below, and the HLS
+panel's picture from its geometry.
 
-Run after editing a table:  python3 resources/make_images.py
+Run after editing a table or the geometry:  python3 resources/make_images.py
 Cursors: '.' transparent, '#' black, 'o' white.
 Icon:    '.' transparent, 'k' black, 'w' white, 'g' light grey, 'd' dark grey.
 """
+import math
 import os
 import struct
 
@@ -312,8 +314,76 @@ def directory(kind, images):
     return out + data
 
 
+# The HLS panel's picture (hls.bmp, 38 x 38, 256 colours): a hue ring, a grey ramp, white.
+HLS_SIZE = 38
+HLS_WHITE = 254
+RING_CENTRE = (15.5, 15.5)
+RING_RADII = (9.0, 16.0)
+# The panel shows the picture at panel (2, 1); the hue-wheel drag measures its angle from
+# panel (16, 16). A ring pixel shows the hue that drag reads when pressed on it.
+PICTURE_AT = (2, 1)
+WHEEL_CENTRE = (16, 16)
+DEGREES_PER_RADIAN = 180 / math.pi  # as the drag computes
+HUE_STEP = 2  # hues rounded down to even ones: ring, ramp and white fit 256 colours
+RAMP_COLUMNS = range(33, 37)
+RAMP_ROWS = range(1, 32)  # 254 at the top row down to 2 at the bottom one
+
+
+def wheel_hue(dx, dy):
+    """The hue the wheel drag reads for the pointer at (dx, dy) from the wheel's centre."""
+    if dy == 0:
+        return 90 if dx > 0 else 270
+    hue = math.trunc(math.atan(-dx / dy) * DEGREES_PER_RADIAN)
+    if dy > 0:
+        hue += 180
+    return hue + 360 if hue < 0 else hue
+
+
+def hls_to_rgb(h, l, s):
+    """The program's integer conversion, for the fully saturated hues it needs here."""
+    span = 2 * l if l < 128 else 512 - 2 * l
+    chroma = (s * span) >> 8
+    high, low = (2 * l + chroma) >> 1, (2 * l - chroma) >> 1
+    sector, offset = divmod(h, 60)
+    ramp = offset * chroma // 60
+    return [(high, low + ramp, low), (high - ramp, high, low), (low, high, low + ramp),
+            (low, high - ramp, high), (low + ramp, low, high), (high, low, high - ramp)][sector]
+
+
+def hls_picture():
+    """Rows of (r, g, b), top row first."""
+    rows = [[(HLS_WHITE,) * 3] * HLS_SIZE for _ in range(HLS_SIZE)]
+    for y in range(HLS_SIZE):
+        for x in range(HLS_SIZE):
+            if RING_RADII[0] <= math.hypot(x - RING_CENTRE[0], y - RING_CENTRE[1]) <= RING_RADII[1]:
+                hue = wheel_hue(x + PICTURE_AT[0] - WHEEL_CENTRE[0], y + PICTURE_AT[1] - WHEEL_CENTRE[1])
+                rows[y][x] = hls_to_rgb(hue - hue % HUE_STEP, 128, 255)
+    for y in RAMP_ROWS:
+        grey = round(254 - (y - RAMP_ROWS[0]) * 252 / (len(RAMP_ROWS) - 1))
+        for x in RAMP_COLUMNS:
+            rows[y][x] = (grey,) * 3
+    return rows
+
+
+def bmp8(rows):
+    """An 8-bit BMP file with a 256-entry colour table, rows bottom-up."""
+    colours = sorted(set(c for row in rows for c in row))
+    assert len(colours) <= 256, f"{len(colours)} colours"
+    index = {c: i for i, c in enumerate(colours)}
+    colours += [(0, 0, 0)] * (256 - len(colours))
+    w, h = len(rows[0]), len(rows)
+    stride = (w + 3) & ~3
+    bits = b"".join(bytes(index[c] for c in row) + bytes(stride - w) for row in reversed(rows))
+    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in colours)
+    offset = 14 + 40 + len(table)
+    return (struct.pack("<2sIHHI", b"BM", offset + len(bits), 0, 0, offset) +
+            struct.pack("<IiiHHIIiiII", 40, w, h, 1, 8, 0, len(bits), 0, 0, 256, 0) + table + bits)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
+    with open(os.path.join(here, "hls.bmp"), "wb") as f:
+        f.write(bmp8(hls_picture()))
     for name, table, spot in CURSORS:
         rows = rows_of(table)
         image, _ = dib(rows, 1, [(0, 0, 0), (255, 255, 255)], lambda ch: 1 if ch == "o" else 0)

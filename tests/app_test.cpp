@@ -9,7 +9,7 @@ namespace {
 
 // The compact window (67 x 17) beside the pointer on a 1024 x 768 screen, each edge at its last
 // pixel and one past (each axis flips on its own); without chip mode or focus it stays at
-// (100, 200). Every frame repaints.
+// (100, 200). The first frame is presented.
 TEST(MainLoopFrame, ChipModeFollowsThePointerAndFlipsNearTheEdges) {
     const struct { int chip, focus; Point pointer, at; } cases[] = {
         {1, 1, {946, 100}, {959, 104}},            // 78 px from the right edge: still right
@@ -23,10 +23,10 @@ TEST(MainLoopFrame, ChipModeFollowsThePointerAndFlipsNearTheEdges) {
         t.s.chip_mode = c.chip;
         t.s.has_focus = c.focus;
         t.p.pointer = c.pointer;
-        const int before = t.p.invalidations;
+        const int before = t.p.presents;
         on_frame(t.s, t.p);
         EXPECT_EQ(box(t.p.window), box({c.at.x, c.at.y, c.at.x + 67, c.at.y + 17})) << c.pointer.x << "," << c.pointer.y;
-        EXPECT_EQ(t.p.invalidations, before + 1);
+        EXPECT_EQ(t.p.presents, before + 1);
     }
 }
 

@@ -27,7 +27,7 @@ TEST(TitleBar, ColoursFollowFocusAndHold) {
         EXPECT_TRUE(values_are({{"top frame", px(t, 40, 0), c.frame}, {"title top", px(t, 40, 1), c.title},
                                 {"title bottom", px(t, 40, 16), c.title}, {"panel", px(t, 40, 17), 0xFFFFFF},
                                 {"right frame", px(t, 66, 30), c.frame}, {"bottom frame", px(t, 40, 56), c.frame},
-                                {"readout", t.p.texts.back().color, c.text}})) << "focus " << c.focus << ", hold " << c.hold;
+                                {"readout", t.p.texts[0].color, c.text}})) << "focus " << c.focus << ", hold " << c.hold;
     }
 }
 

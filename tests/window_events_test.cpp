@@ -197,7 +197,7 @@ TEST(Popup, RightClickShowsTheMenuOrDuringADragRecordsOrTakesTheArea) {
 // shows the pick hint and clears the panel focus.
 TEST(Press, SwatchPicksTitleBarAndPanelMoveTheWindow) {
     const struct { int mode, x, y; bool pick; } cases[] = {
-        {MODE_COMPACT, 16, 5, false}, {MODE_COMPACT, 15, 17, true}, {MODE_RGB_PANEL, 10, 18, false}, {MODE_MINIMUM, 30, 5, true}};
+        {MODE_COMPACT, 16, 5, false}, {MODE_COMPACT, 15, 17, true}, {MODE_ZOOM, 10, 18, false}, {MODE_MINIMUM, 30, 5, true}};
     for (const auto& c : cases) {
         Started t(c.mode);
         t.s.panel_focus = 1;

@@ -2,6 +2,7 @@
 #include "ui/frame.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/layout.h"
 #include "ui/panels/panel.h"
@@ -32,18 +33,21 @@ void compose_frame(const AppState& s, Platform& p) {
     if (panel.compose && view.pixels) panel.compose(s, view, p);
 }
 
-void present_frame(AppState& s, Platform& p) {
-    if (!s.back_buffer.pixels || !s.frame.pixels) return;
+void present_frame(AppState& s, Platform& p, Presentation when) {
+    if (!s.back_buffer.pixels || !s.frame.pixels || !s.next_frame.pixels) return;
     const Size size = frame_size(s);
-    Image frame = sub_image(s.frame, 0, 0, size.width, size.height);
-    copy_block(frame, 0, 0, s.back_buffer, 0, 0, size.width, size.height);
-    const Panel& panel = panel_of(s.window_mode);
-    if (panel.mark) panel.mark(s, frame, p);
-    p.present(frame);
+    Image next = sub_image(s.next_frame, 0, 0, size.width, size.height);
+    copy_block(next, 0, 0, s.back_buffer, 0, 0, size.width, size.height);
+    if (const auto mark = panel_of(s.window_mode).mark) mark(s, next, p);
+    const Image last = sub_image(s.frame, 0, 0, s.presented_size.width, s.presented_size.height);
+    if (when == PRESENT_IF_CHANGED && same_pixels(next, last)) return;
+    std::swap(s.frame, s.next_frame);
+    s.presented_size = size;
+    p.present(next);
 }
 
-void paint_window(AppState& s, Platform& p) {
+void paint_window(AppState& s, Platform& p, Presentation when) {
     prepare_frame(s, p);
     compose_frame(s, p);
-    present_frame(s, p);
+    present_frame(s, p, when);
 }

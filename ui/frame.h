@@ -4,16 +4,23 @@
 #include "app/state.h"
 #include "platform/platform.h"
 
+// Whether a frame equal to the one last presented is presented again.
+enum Presentation {
+    PRESENT_ALWAYS,      // the system asked for the window's pixels (a paint message)
+    PRESENT_IF_CHANGED,  // a frame of the clock: an unchanged window costs no copy
+};
+
 // Reads the pointer, samples the screen, feeds the working colour being edited and lets
 // the mode rebuild what it derives (tables, pictures).
 void prepare_frame(AppState& s, Platform& p);
 // Draws the current mode into the back buffer; changes nothing else.
 void compose_frame(const AppState& s, Platform& p);
-// Copies the window's part of the back buffer into the frame surface, draws the marks
-// shown in the window only, and hands the frame to the window.
-void present_frame(AppState& s, Platform& p);
+// Makes the frame (the window's part of the back buffer with the marks shown in the window
+// only) and hands it to the window, unless `when` allows skipping a frame whose pixels and
+// size equal the last one presented.
+void present_frame(AppState& s, Platform& p, Presentation when);
 // The whole paint: prepare, compose, present.
-void paint_window(AppState& s, Platform& p);
+void paint_window(AppState& s, Platform& p, Presentation when);
 
 // The client size of the current mode, limited to the back buffer so that a bad stored
 // size can never read past it.

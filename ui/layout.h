@@ -13,6 +13,8 @@ constexpr int AREA_MAX_HEIGHT = 480;
 constexpr int TITLE_BAR_HEIGHT = 17;
 // The swatch box at the left of the title bar, client (0, 0).
 constexpr Size SWATCH_BOX = {16, 17};
+// The magnifier enlarges a square of this many screen pixels around the pointer.
+constexpr int ZOOM_SOURCE_SIZE = 13;
 // Client position of the capture and gradation area's top-left pixel: inside the
 // one-pixel frame, below the title bar.
 constexpr Point AREA_ORIGIN = {1, 17};

@@ -16,13 +16,15 @@ namespace {
 constexpr uint32_t CLICK_MS = 250;
 
 // Ends whatever drag runs, keeping what it changed so far: the pointer let go and
-// unclipped, the window at its mode size, the gradation to be rendered in full.
+// unclipped, the area modes at the size reached, the window at its mode size, the
+// gradation to be rendered in full.
 void end_drag(AppState& s, Platform& p) {
     const bool panel_drag = s.drag_state >= 0;
     if (!s.dragging && !panel_drag) return;
     // The state first: letting the pointer go reports a lost capture, which comes back here.
     s.dragging = 0;
     s.drag_state = -1;
+    if (panel_drag && is_area_mode(s.window_mode)) update_area_window_sizes(s);
     if (panel_drag && s.window_mode == MODE_GRADATION) s.image_valid = 0;
     p.clip_pointer(nullptr);
     p.release_pointer();
@@ -227,6 +229,6 @@ void on_right_down(AppState& s, Platform& p) {
     p.invalidate();
 }
 
-void on_paint(AppState& s, Platform& p) { paint_window(s, p); }
+void on_paint(AppState& s, Platform& p) { paint_window(s, p, PRESENT_ALWAYS); }
 
 void on_destroy(Platform& p) { p.post_quit(); }

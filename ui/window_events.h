@@ -22,6 +22,7 @@ void on_left_up(AppState& s, Platform& p);
 // The window lost the pointer capture (another window took it): any drag ends.
 void on_capture_lost(AppState& s, Platform& p);
 void on_right_down(AppState& s, Platform& p);
-// Samples, composes the current mode in the back buffer and presents it.
+// The system asks for the window's pixels: samples, composes the current mode in the back
+// buffer and presents it, changed or not.
 void on_paint(AppState& s, Platform& p);
 void on_destroy(Platform& p);

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 HeadlessPlatform::HeadlessPlatform(int screen_width, int screen_height)
     : screen(make_image(screen_width, screen_height)) {}
@@ -46,6 +48,7 @@ void HeadlessPlatform::move_window(int x, int y, int width, int height) {
 }
 
 void HeadlessPlatform::present(const Image& frame) {
+    ++presents;
     last_frame = make_image(frame.width, frame.height);
     copy_block(last_frame.image, 0, 0, frame, 0, 0, frame.width, frame.height);
 }
@@ -96,16 +99,45 @@ bool HeadlessPlatform::choose_save_path(char* path, size_t size) {
     return true;
 }
 
+// A little-endian field of a file, 0 past its end.
+static uint32_t field(const std::vector<uint8_t>& f, size_t at, int bytes) {
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | (at + i < f.size() ? f[at + i] : 0u);
+    return v;
+}
+
+// The committed resources/hls.bmp, the file the program embeds: an 8-bit picture with a
+// 256-entry colour table, rows bottom-up. Anything else gives an empty image.
+Image HeadlessPlatform::load_hls_picture() {
+    std::ifstream in(TINTORA_RESOURCE_DIR "/hls.bmp", std::ios::binary);
+    const std::vector<uint8_t> f((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t bits = field(f, 10, 4), table = 14 + size_t{field(f, 14, 4)};
+    const size_t width = field(f, 18, 4), height = field(f, 22, 4), stride = (width + 3) & ~size_t{3};
+    if (field(f, 0, 2) != 0x4D42 || field(f, 28, 2) != 8 || width == 0 || width > 64 || height == 0 || height > 64 ||
+        table + 4 * 256 > bits || bits + stride * height > f.size())
+        return Image{};
+    Image picture = create_surface(static_cast<int>(width), static_cast<int>(height));
+    for (size_t y = 0; y < height; ++y)
+        for (size_t x = 0; x < width; ++x) {
+            const size_t entry = table + 4 * size_t{f[bits + stride * (height - 1 - y) + x]};
+            set_pixel(picture, static_cast<int>(x), static_cast<int>(y), make_color(f[entry + 2], f[entry + 1], f[entry]));
+        }
+    return picture;
+}
+
 Image HeadlessPlatform::create_surface(int width, int height) {
     surfaces_.push_back(std::make_unique<ImageBuffer>(make_image(width, height)));
     return surfaces_.back()->image;
 }
 
-bool HeadlessPlatform::owns(const Image& target) const {
+bool HeadlessPlatform::owns(const Image& target, Point& at) const {
     for (const auto& sf : surfaces_) {
         const Image& im = sf->image;
-        if (target.pixels >= im.pixels && target.pixels < im.pixels + static_cast<size_t>(im.stride) * im.height)
+        if (target.pixels >= im.pixels && target.pixels < im.pixels + static_cast<size_t>(im.stride) * im.height) {
+            const auto offset = target.pixels - im.pixels;
+            at = {static_cast<int32_t>(offset % im.stride), static_cast<int32_t>(offset / im.stride)};
             return true;
+        }
     }
     return false;
 }
@@ -113,8 +145,9 @@ bool HeadlessPlatform::owns(const Image& target) const {
 void HeadlessPlatform::draw_text(Image& target, int x, int y, const char* text, ColorRef color) {
     // As on Windows, only a surface the platform made (or a part of one) can take text:
     // text anywhere else is dropped, so a label drawn in the wrong place fails here too.
-    if (!owns(target)) return;
-    texts.push_back({x, y, text, color});
+    Point at;
+    if (!owns(target, at)) return;
+    texts.push_back({at.x + x, at.y + y, text, color});
     // A stand-in glyph per character: deterministic bits of its code in a fixed cell,
     // so pixel tests see where text went and in which colour without a real font.
     for (int i = 0; text[i]; ++i) {

@@ -16,7 +16,7 @@ enum class FileFault {
 };
 
 struct DrawnText {
-    int x, y;
+    int x, y;  // in the surface: a panel's text at client coordinates of the back buffer
     std::string text;
     ColorRef color;
 };
@@ -46,6 +46,7 @@ public:
     CursorId cursor = CURSOR_ARROW;
     int invalidations = 0;
     int reads_outside = 0;  // screen block reads that reached past the desktop
+    int presents = 0;
     int system_moves = 0;
     ImageBuffer last_frame;
     std::vector<std::pair<int, Point>> popups;
@@ -79,6 +80,7 @@ public:
     bool read_file(const char* path, size_t max_bytes, std::vector<uint8_t>& out) override;
     bool write_file_atomic(const char* path, const uint8_t* data, size_t size) override;
     bool choose_save_path(char* path, size_t size) override;
+    Image load_hls_picture() override;
     Image create_surface(int width, int height) override;
     void draw_text(Image& target, int x, int y, const char* text, ColorRef color) override;
 
@@ -87,6 +89,7 @@ public:
     static constexpr int GLYPH_HEIGHT = 12;
 
 private:
-    bool owns(const Image& target) const;  // target lies in one of surfaces_
+    // Whether target lies in one of surfaces_, and where its top-left pixel is in it.
+    bool owns(const Image& target, Point& at) const;
     std::vector<std::unique_ptr<ImageBuffer>> surfaces_;
 };

@@ -44,7 +44,7 @@ static int main_loop(AppState& s, Win32Platform& p) {
         }
         const FrameStep step = frame_step(s.last_frame, p.now_ms(), s.refresh_ms, s.dragging != 0, false);
         if (step.frame_now) {
-            on_frame(s, p);  // invalidates: the paint is the next message
+            on_frame(s, p);  // paints and presents the window only if it changed
             continue;
         }
         const DWORD timeout = step.wait_ms == WAIT_FOREVER ? INFINITE : step.wait_ms;

@@ -46,6 +46,10 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
     case WM_KILLFOCUS:
         on_focus_lost(s, p);
         return 0;
+    case WM_CAPTURECHANGED:
+        // Our own release reports itself too; the core finds nothing to end then.
+        if (reinterpret_cast<HWND>(lparam) != window) on_capture_lost(s, p);
+        return 0;
     case WM_ERASEBKGND:
         return 1;  // every paint covers the whole client area
     case WM_PAINT: {
@@ -77,12 +81,10 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
     case WM_RBUTTONDOWN:
         on_right_down(s, p);
         return 0;
-    case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(lparam) != window) on_capture_lost(s, p);
-        return 0;
     case WM_SETCURSOR:
-        // Every pointer move over the client area sets the shape the core chose (a handle's
-        // frame, a grip's arrows, a drag's own): the class arrow would flicker over it.
+        // Every pointer move over the client area sets the shape of what lies under it (a
+        // slider, the wheel, a handle, a grip), and a drag keeps its own: the class arrow in
+        // between would flicker.
         if (LOWORD(lparam) == HTCLIENT) return TRUE;
         break;
     default:

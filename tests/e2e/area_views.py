@@ -3,7 +3,7 @@ import random
 import time
 
 from harness import wait_for
-from e2e import artefact, running
+from e2e import artefact, keep, running
 
 INK, PAPER = (0x20, 0x40, 0x60), (0xE0, 0xC0, 0xA0)
 
@@ -56,10 +56,10 @@ def test_capture(desk):
         for pointer, (sx, sy) in (((300, 200), (266, 166)), ((10, 10), (0, 0)), ((1020, 700), (960, 666))):
             desk.move_pointer(*pointer)
             shot = wait_area(desk, picker, lambda i, j: tile(sx + i, sy + j), f"the area from {sx},{sy}")
-        shot.save_png(artefact(desk, "capture-live.png"), picker.geometry())
+        keep(desk, shot, "capture-live", picker.geometry())
         drag(desk, (x + 5, y + 6), (300, 200), (200, 34))  # the pointer's top limit: the area's top at 0
         g = picker.wait_geometry("the window at y = 0", lambda g: g == (165, 0, 67, 83))
-        wait_area(desk, picker, lambda i, j: tile(166 + i, j), "the area from 166,0").save_png(artefact(desk, "capture-fixed.png"), g)
+        keep(desk, wait_area(desk, picker, lambda i, j: tile(166 + i, j), "the area from 166,0"), "capture-fixed", g)
         drag(desk, (225, 77), (255, 100), (275, 117))
         picker.wait_geometry("a 110 x 100 area", lambda g: g == (165, 0, 113, 119))
         wait_area(desk, picker, lambda i, j: tile(166 + i, 17 + j), "the screen under the window", 110, 100)
@@ -78,12 +78,12 @@ def test_gradation_handles_and_keys(desk):
         # Five characters, so the fixed title bar is bare where the resting title's last three stood.
         shot = wait_for("a five-character title", lambda: (s := desk.screenshot()) and all(
             s.pixel(x + i, y + j) == (0xCC, 0xCC, 0xCC) for i in range(50, 64) for j in range(3, 15)) and s)
-        shot.save_png(artefact(desk, "gradation-drag.png"), g)
+        keep(desk, shot, "gradation-drag", g)
         desk.run(["xdotool", "mouseup", "1"])
         moved = wait_for("a new picture", lambda: (a := area(desk.screenshot(), g)) != rest and a)
         desk.key(picker.wid, "g")  # the spiral
         wait_for("the spiral", lambda: area(desk.screenshot(), g) not in (rest, moved))
-        desk.screenshot().save_png(artefact(desk, "gradation.png"), g)
+        keep(desk, desk.screenshot(), "gradation", g)
         desk.key(picker.wid, "ctrl+g")
         wait_for("a grey picture", lambda: all(r == gr == b for r, gr, b in area(desk.screenshot(), g)))
         drag(desk, (x + 61, y + 77), (x + 100, y + 100), (x + 150, y + 130))

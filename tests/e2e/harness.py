@@ -133,10 +133,12 @@ class Shot(bytes):
     def pixel(self, x, y):
         return tuple(self[(y * SCREEN_W + x) * 3:(y * SCREEN_W + x) * 3 + 3])
 
-    def save_png(self, path, box):
+    def save_png(self, path, box, scale=100):
+        # Without time stamps: a picture of the same pixels is the same file.
         x, y, w, h = box
         subprocess.run(["convert", "-size", f"{SCREEN_W}x{SCREEN_H}", "-depth", "8", "rgb:-", "-crop", f"{w}x{h}+{x}+{y}",
-                        path], input=self, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=30)
+                        "-scale", f"{scale}%", "-strip", "-define", "png:exclude-chunks=date,time", path], input=self,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=30)
 
 
 class Picker:

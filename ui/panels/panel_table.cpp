@@ -13,13 +13,13 @@ const Panel* const PANELS[] = {
     &BARE_TITLE,     // MODE_COMPACT: the title bar alone
     &rgb_panel,      // MODE_RGB_PANEL
     &hls_panel,      // MODE_HLS_PANEL
-    &BARE_TITLE,     // MODE_ZOOM
-    &BARE_TITLE,     // MODE_RECORD_PANEL
+    &zoom_panel,     // MODE_ZOOM
+    &record_panel,   // MODE_RECORD_PANEL
     &capture_panel,  // MODE_CAPTURE
     &mix_panel,      // MODE_MIX_PANEL
     &gradation_panel,  // MODE_GRADATION
-    &BARE_TITLE,     // MODE_RGB_OVERVIEW
-    &BARE_TITLE,     // MODE_HLS_OVERVIEW
+    &overview_panel,  // MODE_RGB_OVERVIEW
+    &overview_panel,  // MODE_HLS_OVERVIEW
 };
 static_assert(std::size(PANELS) == MODE_COUNT);
 

@@ -5,7 +5,10 @@
 extern const Panel minimum_panel;
 extern const Panel rgb_panel;
 extern const Panel hls_panel;
+extern const Panel zoom_panel;
+extern const Panel record_panel;
 extern const Panel mix_panel;
+extern const Panel overview_panel;
 extern const Panel capture_panel;
 extern const Panel gradation_panel;
 

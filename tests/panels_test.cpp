@@ -1,0 +1,149 @@
+// Pixel tests of the picking modes' panels: each scene is composed headless and compared, pixel by
+// pixel inside the window frame, with white overlaid by the panel's rectangles in client coordinates.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui_fixture.h"
+
+namespace {
+
+enum Kind { FILL, FRAME, PICTURE, STRIP, CELLS };  // STRIP: HLS saturations of hue c, or mix entries
+struct Box { Kind kind; int x, y, w, h; ColorRef c; };
+struct Scene { const char* name; int mode; void (*setup)(Started&); std::vector<Box> boxes; std::vector<std::string> texts; };  // "x,y text", the title's left out
+
+constexpr ColorRef BLACK = 0, WHITE = 0xFFFFFF, A = 0x102030, B = 0x405060, C = 0xA0B0C0;
+
+// A fixed colour (HLS from RGB unless set after), distinct recorded colours, a screen of C with A
+// under the pointer at (500, 400) and B at the magnified square's top-left.
+void held(Started& t, int r, int g, int b) {
+    t.s.hold = 1, t.s.cur_r = r, t.s.cur_g = g, t.s.cur_b = b;
+    rgb_to_hls(r, g, b, t.s.cur_h, t.s.cur_l, t.s.cur_s);
+    pack_current_color(t.s);
+}
+void distinct_recorded(Started& t) {
+    for (int i = 0; i < RECORDED_COUNT; ++i) t.s.recorded[i] = 0x0A0000u * i + 0x33;
+}
+void zoom_screen(Started& t) {
+    fill_box(t.p.screen.image, 0, 0, 1024, 768, C);
+    set_pixel(t.p.screen.image, 500, 400, A);
+    set_pixel(t.p.screen.image, 494, 394, B);
+    t.s.hold = 1, t.s.current_color = 0x777777;  // the magnifier follows the pointer all the same
+}
+
+const Scene SCENES[] = {
+    {"rgb: bars 1, 32 and 13 px, green row highlighted", MODE_RGB_PANEL, [](Started& t) { held(t, 0, 255, 100), t.s.panel_focus = 1; },
+     {{FILL, 39, 30, 25, 13, 0xDDDDDD}, {FILL, 3, 20, 1, 9, 0x3333EE}, {FILL, 3, 32, 32, 9, 0x44DD44}, {FILL, 3, 44, 13, 9, 0xFF4444}},
+     {"41,19 R000", "41,31 G255", "41,43 B100"}},
+    {"rgb: a stale focus highlights nothing", MODE_RGB_PANEL, [](Started& t) { held(t, 8, 8, 8), t.s.panel_focus = 4; },
+     {{FILL, 3, 20, 2, 9, 0x3333EE}, {FILL, 3, 32, 2, 9, 0x44DD44}, {FILL, 3, 44, 2, 9, 0xFF4444}}, {"41,19 R008", "41,31 G008", "41,43 B008"}},
+    {"hls: hue 359 at ring entry 44, the lightness ramp highlights its row", MODE_HLS_PANEL,
+     [](Started& t) { held(t, 0, 0, 0), t.s.cur_h = 359, t.s.cur_l = 120, t.s.cur_s = 220, t.s.panel_focus = 4; },
+     {{FILL, 40, 30, 25, 13, 0xDDDDDD}, {PICTURE, 2, 18, 38, 38, 0}, {STRIP, 2, 51, 32, 4, 359}, {FILL, 15, 20, 3, 3, WHITE},
+      {FRAME, 1 + (220 >> 3), 51, 4, 4, WHITE}, {FRAME, 35, 47 - (120 >> 3), 4, 4, WHITE}},
+     {"42,19 H359", "42,31 L120", "42,43 S220"}},
+    {"hls: hue 360, which only a drag leaves, at ring entry 0 like 0", MODE_HLS_PANEL,
+     [](Started& t) { held(t, 0, 0, 0), t.s.cur_h = 360, t.s.cur_l = 128, t.s.cur_s = 255; },
+     {{PICTURE, 2, 18, 38, 38, 0}, {STRIP, 2, 51, 32, 4, 0}, {FILL, 17, 20, 3, 3, WHITE}, {FRAME, 32, 51, 4, 4, WHITE},
+      {FRAME, 35, 31, 4, 4, WHITE}},
+     {"42,19 H360", "42,31 L128", "42,43 S255"}},
+    {"hls: a grey keeps a plain strip and the marker in the middle", MODE_HLS_PANEL, [](Started& t) { held(t, 255, 255, 255); },
+     {{PICTURE, 2, 18, 38, 38, 0}, {FILL, 2, 51, 32, 4, WHITE}, {FILL, 17, 33, 3, 3, BLACK}, {FRAME, 1, 51, 4, 4, BLACK},
+      {FRAME, 35, 16, 4, 4, BLACK}},  // its top edge would cross the title bar: the panel keeps to itself
+     {"42,19 H000", "42,31 L255", "42,43 S000"}},
+    {"zoom: 5x blocks round the framed centre", MODE_ZOOM, zoom_screen,
+     {{FILL, 1, 17, 65, 65, C}, {FILL, 1, 17, 5, 5, B}, {FILL, 31, 47, 5, 5, A}, {FRAME, 30, 46, 7, 7, BLACK}}, {}},
+    {"zoom: black beyond the screen's corner", MODE_ZOOM, [](Started& t) { zoom_screen(t), t.p.pointer = {1023, 767}; },
+     {{FILL, 1, 17, 65, 65, BLACK}, {FILL, 1, 17, 35, 35, C}, {FRAME, 30, 46, 7, 7, BLACK}}, {}},
+    {"record: cells, hover on cell 9, mark on in", MODE_RECORD_PANEL,
+     [](Started& t) { distinct_recorded(t), t.s.panel_focus = 9, t.s.marked_cell = IN_CELL; },
+     {{FRAME, 3, 45, 61, 42, 0x808080}, {CELLS, 0, 0, 0, 0, 0}, {FRAME, 20, 47, 12, 12, 0xBBBBBB}, {FRAME, 34, 72, 14, 14, BLACK}}, {}},
+    {"record: a stale focus and mark frame nothing", MODE_RECORD_PANEL,
+     [](Started& t) { distinct_recorded(t), t.s.panel_focus = 20, t.s.marked_cell = -3; },
+     {{FRAME, 3, 45, 61, 42, 0x808080}, {CELLS, 0, 0, 0, 0, 0}}, {}},
+    {"mix: ratio 0, the pointer over the first column", MODE_MIX_PANEL, [](Started& t) { t.s.mix_ratio = 0; },
+     {{FRAME, 2, 18, 10, 10, BLACK}, {FRAME, 54, 18, 10, 10, BLACK}, {FILL, 3, 19, 8, 8, 0x4080FF}, {FILL, 55, 19, 8, 8, 0xFF8040},
+      {FRAME, 7, 29, 53, 10, BLACK}, {STRIP, 9, 30, 50, 8, 0}, {FILL, 8, 27, 1, 14, BLACK}, {FILL, 7, 41, 3, 1, BLACK},
+      {FILL, 6, 42, 5, 1, BLACK}},
+     {"12,17 i     o", "4,43 RGB   000%"}},
+    {"mix: a damaged model and ratio draw the whole strip, named RGB", MODE_MIX_PANEL,
+     [](Started& t) { t.s.mix_mode = 7, t.s.mix_ratio = 250, t.s.mix_table[0] = A, t.s.mix_table[100] = B; },
+     {{FRAME, 2, 18, 10, 10, BLACK}, {FRAME, 54, 18, 10, 10, BLACK}, {FILL, 3, 19, 8, 8, 0x4080FF}, {FILL, 55, 19, 8, 8, 0xFF8040},
+      {FRAME, 7, 29, 53, 10, BLACK}, {FILL, 8, 30, 1, 8, A}, {FILL, 58, 30, 1, 8, B}, {FILL, 9, 30, 49, 8, BLACK}},
+     {"12,17 i     o", "4,43 RGB   250%"}},
+    {"overview: history, then palette, in and out in two rows", MODE_RGB_OVERVIEW, distinct_recorded,
+     {{FRAME, 2, 30, 63, 25, 0x808080}, {CELLS, 0, 0, 0, 0, 0}}, {}},
+};
+
+// Recorded colour i: in the record panel's cells, or the overview's history row and palette rows.
+Box cell(int mode, int i) {
+    const int r = i / 4, c = i % 4, k = i - HISTORY_COUNT;
+    if (mode == MODE_RECORD_PANEL) return {FILL, 6 + 15 * c, 20 + 13 * r + (r >= 2 ? 2 : 0), 10, 10, 0};
+    return k < 0 ? Box{FILL, 2 + 8 * i, 20, 7, 7, 0} : Box{FILL, 4 + 10 * (k % 6), 32 + 11 * (k / 6), 9, 10, 0};
+}
+
+void draw(Image& img, const Box& b, const AppState& s) {
+    if (b.kind == FILL) fill_box(img, b.x, b.y, b.w, b.h, b.c);
+    if (b.kind == FRAME) frame_box(img, b.x, b.y, b.w, b.h, b.c);
+    if (b.kind == PICTURE) copy_block(img, b.x, b.y, s.hls_picture, 0, 0, b.w, b.h);
+    for (int k = 0; b.kind == STRIP && k < b.w; ++k) {  // saturations 7, 23 ... 247 two pixels each; every 2nd entry
+        int r = 0, g = 0, bl = 0;
+        hls_to_rgb(static_cast<int>(b.c), s.cur_l, 7 + 16 * (k / 2), r, g, bl);
+        fill_box(img, b.x + k, b.y, 1, b.h, s.window_mode == MODE_MIX_PANEL ? s.mix_table[2 * (b.x - 8 + k)] : make_color(r, g, bl));
+    }
+    for (int i = 0; b.kind == CELLS && i < RECORDED_COUNT; ++i) {
+        const Box c = cell(s.window_mode, i);
+        fill_box(img, c.x, c.y, c.w, c.h, s.recorded[i]);
+    }
+}
+
+bool in_text(const HeadlessPlatform& p, int x, int y) {
+    for (const DrawnText& t : p.texts)
+        if (x >= t.x && x < t.x + 6 * static_cast<int>(t.text.size()) && y >= t.y && y < t.y + 12) return true;
+    return false;
+}
+
+TEST(Panels, EveryRectangleInPlaceAndNothingElse) {
+    for (const Scene& sc : SCENES) {
+        SCOPED_TRACE(sc.name);
+        Started t(sc.mode);
+        t.p.pointer = {500, 400};
+        sc.setup(t);
+        on_paint(t.s, t.p);
+        const Image& got = t.p.last_frame.image;
+        ImageBuffer want = make_image(got.width, got.height);
+        fill_box(want.image, 0, 0, got.width, got.height, WHITE);
+        for (const Box& b : sc.boxes) draw(want.image, b, t.s);
+        int wrong = 0;
+        for (int y = TITLE_BAR_HEIGHT; y < got.height - 1; ++y)
+            for (int x = 1; x < got.width - 1; ++x)
+                if (!in_text(t.p, x, y) && get_pixel(got, x, y) != get_pixel(want.image, x, y) && ++wrong <= 3)
+                    ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << std::hex << get_pixel(got, x, y) << ", not "
+                                  << get_pixel(want.image, x, y);
+        std::vector<std::string> texts;
+        for (size_t i = 1; i < t.p.texts.size(); ++i)
+            texts.push_back(std::to_string(t.p.texts[i].x) + "," + std::to_string(t.p.texts[i].y) + " " + t.p.texts[i].text);
+        EXPECT_EQ(texts, sc.texts);
+    }
+}
+
+// A frame of the clock presents only a window whose pixels changed, without a paint message; a
+// paint message (the system's, or one asked for after input) always presents.
+TEST(Frames, TheClockPresentsOnlyAChangedWindowAPaintMessageAlways) {
+    Started t(MODE_ZOOM);
+    t.p.pointer = {500, 400};
+    const int invalidations = t.p.invalidations;
+    const struct { const char* step; Point pixel; bool paint; int presents; } steps[] = {
+        {"first frame", {0, 0}, false, 1}, {"nothing changed", {0, 0}, false, 0},
+        {"a pixel of the magnified square", {506, 406}, false, 1}, {"a pixel beside it", {507, 407}, false, 0},
+        {"a paint message", {0, 0}, true, 1}};
+    for (const auto& st : steps) {
+        set_pixel(t.p.screen.image, st.pixel.x, st.pixel.y, 0x0000FF);
+        const int before = t.p.presents;
+        st.paint ? on_paint(t.s, t.p) : on_frame(t.s, t.p);
+        EXPECT_EQ(seq(t.p.presents - before, t.p.invalidations), seq(st.presents, invalidations)) << st.step;
+    }
+}
+
+}  // namespace
