@@ -14,7 +14,7 @@ static void frame(benchmark::State& state, int32_t drag) {
     s.grad_half_cycles = 4, s.grad_wave = WAVE_SINE, s.drag_state = drag, s.panel_focus = HANDLE_IN;
     s.grad_in_x = 0.3, s.grad_in_y = 0.4, s.grad_out_x = 0.7, s.grad_out_y = 0.9;
     update_area_window_sizes(s);
-    for (auto _ : state) s.image_valid = 0, paint_window(s, p);
+    for (auto _ : state) s.image_valid = 0, paint_window(s, p, PRESENT_ALWAYS);
 }
 static void BM_DragFrame(benchmark::State& state) { frame(state, HANDLE_IN); }
 static void BM_ReleaseFrame(benchmark::State& state) { frame(state, -1); }
