@@ -30,17 +30,6 @@ def wait_area(desk, picker, expected, what, w=64, h=64):
     return wait_for(what, lambda: (s := desk.screenshot()) and area(s, picker.geometry(), w, h) == want and s, 10, 0.2)
 
 
-def drag(desk, *points):
-    """Hover the first point, press there, move through the others and release."""
-    desk.move_pointer(*points[0])
-    time.sleep(0.3)
-    desk.run(["xdotool", "mousedown", "1"])
-    for point in points[1:]:
-        time.sleep(0.1)
-        desk.move_pointer(*point)
-    desk.run(["xdotool", "mouseup", "1"])
-
-
 def mode(desk, picker, key, size):
     desk.key(picker.wid, key)
     return picker.wait_geometry(f"{key} to give {size}", lambda g: g[2:] == size)
@@ -57,10 +46,10 @@ def test_capture(desk):
             desk.move_pointer(*pointer)
             shot = wait_area(desk, picker, lambda i, j: tile(sx + i, sy + j), f"the area from {sx},{sy}")
         keep(desk, shot, "capture-live", picker.geometry())
-        drag(desk, (x + 5, y + 6), (300, 200), (200, 34))  # the pointer's top limit: the area's top at 0
+        desk.drag((x + 5, y + 6), (300, 200), (200, 34))  # the pointer's top limit: the area's top at 0
         g = picker.wait_geometry("the window at y = 0", lambda g: g == (165, 0, 67, 83))
         keep(desk, wait_area(desk, picker, lambda i, j: tile(166 + i, j), "the area from 166,0"), "capture-fixed", g)
-        drag(desk, (225, 77), (255, 100), (275, 117))
+        desk.drag((225, 77), (255, 100), (275, 117))
         picker.wait_geometry("a 110 x 100 area", lambda g: g == (165, 0, 113, 119))
         wait_area(desk, picker, lambda i, j: tile(166 + i, 17 + j), "the screen under the window", 110, 100)
 
@@ -86,5 +75,5 @@ def test_gradation_handles_and_keys(desk):
         keep(desk, desk.screenshot(), "gradation", g)
         desk.key(picker.wid, "ctrl+g")
         wait_for("a grey picture", lambda: all(r == gr == b for r, gr, b in area(desk.screenshot(), g)))
-        drag(desk, (x + 61, y + 77), (x + 100, y + 100), (x + 150, y + 130))
+        desk.drag((x + 61, y + 77), (x + 100, y + 100), (x + 150, y + 130))
         picker.wait_geometry("the size of a 150 x 113 area", lambda g: g == (x, y, 152, 131))

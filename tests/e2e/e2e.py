@@ -237,13 +237,10 @@ def test_panels_as_composed(desk):
             expect(name != "mix" or ends == [{(0xFF, 0x80, 0x40)}, {(0x40, 0x80, 0xFF)}], f"the strip's ends show {ends}")
 
 
-def drag(desk, picker, start, end):
+def slide(desk, picker, start, end):
+    """A drag in four steps between two points of the window."""
     x, y, _, _ = picker.geometry()
-    desk.move_pointer(x + start[0], y + start[1])  # hovering first picks the item, as a hand does
-    desk.run(["xdotool", "mousedown", "1"])
-    for i in range(1, 5):
-        desk.move_pointer(x + start[0] + (end[0] - start[0]) * i // 4, y + start[1] + (end[1] - start[1]) * i // 4)
-    desk.run(["xdotool", "mouseup", "1"])
+    desk.drag(*((x + start[0] + (end[0] - start[0]) * i // 4, y + start[1] + (end[1] - start[1]) * i // 4) for i in range(5)))
 
 
 def test_hand_edits_change_the_copied_colour(desk):
@@ -251,8 +248,8 @@ def test_hand_edits_change_the_copied_colour(desk):
     dragged 20 px right adds 40; the hue wheel dragged right of its centre gives hue 90 at the
     lightness 52 and saturation 165 of the colour; Ctrl+1 stores a colour that 1 brings back."""
     for name, key, edit, text in (
-            ("slider", "F5", lambda picker: drag(desk, picker, (20, 22), (40, 22)), "0x56343A"),
-            ("wheel", "F6", lambda picker: drag(desk, picker, (16, 33), (26, 33)), "0x125534"),
+            ("slider", "F5", lambda picker: slide(desk, picker, (20, 22), (40, 22)), "0x56343A"),
+            ("wheel", "F6", lambda picker: slide(desk, picker, (16, 33), (26, 33)), "0x125534"),
             ("palette", "F5", lambda picker: (desk.key(picker.wid, "ctrl+1"), desk.show_colour(STRIPES[1]),
                                               wait_swatch(desk, picker, STRIPES[1]), desk.key(picker.wid, "1")), "0x563412")):
         with running(desk, f"edit-{name}", (128, 100)) as picker:

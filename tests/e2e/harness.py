@@ -90,6 +90,17 @@ class Desktop:
         wait_for(f"the pointer at {x},{y}", lambda: self.run(["xdotool", "getmouselocation", "--shell"]).stdout
                  .decode().startswith(f"X={x}\nY={y}\n"), 5)
 
+    def drag(self, *points):
+        """Hover the first point (as a hand does, so the item under it is picked), press there, move
+        through the others and release."""
+        self.move_pointer(*points[0])
+        time.sleep(0.3)
+        self.run(["xdotool", "mousedown", "1"])
+        for point in points[1:]:
+            time.sleep(0.1)
+            self.move_pointer(*point)
+        self.run(["xdotool", "mouseup", "1"])
+
     def windows(self, name="^Tintora$"):
         return [int(w) for w in self.run(["xdotool", "search", "--onlyvisible", "--name", name], check=False).stdout.split()]
 
