@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/placement.h"
 #include "export/color_text.h"
 
 namespace {

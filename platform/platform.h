@@ -34,6 +34,9 @@ public:
 
     // Primary screen and reads from it.
     virtual Size screen_size() = 0;
+    // The monitor that holds the given screen rectangle (most of it, or the nearest
+    // monitor when it lies on none), in virtual-screen coordinates.
+    virtual Rect monitor_rect(const Rect& window) = 0;
     // The system's button-face colour, for the capture and gradation title-bar buttons.
     virtual ColorRef button_face_color() { return 0xF0F0F0; }
     virtual ColorRef read_screen_pixel(Point at) = 0;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/placement.h"
 #include "commands/command_ids.h"
 #include "commands/dispatch.h"
 #include "commands/history.h"
@@ -16,11 +17,12 @@ namespace {
 // A press on the swatch shorter than this toggles hold; a longer one is a pick drag.
 constexpr uint32_t CLICK_MS = 250;
 
-// Keeps the window where it is and gives it the size of the current mode.
-void apply_mode_size(AppState& s, Platform& p) {
+// Gives the window the size of the current mode where it is, shifted only as far as
+// needed to stay on its monitor: a small chip must never be left wholly off the screen
+// by the top-left of a larger window. Returns the window's top-left.
+Point apply_mode_size(AppState& s, Platform& p) {
     const Rect r = p.window_rect();
-    const Size size = mode_size(s);
-    p.move_window(r.left, r.top, size.width, size.height);
+    return move_window_on_monitor(p, {r.left, r.top}, mode_size(s));
 }
 
 void start_pick_drag(AppState& s, Platform& p, int x, int y) {
@@ -45,24 +47,19 @@ void start_pick_drag(AppState& s, Platform& p, int x, int y) {
 
 void end_pick_drag(AppState& s, Platform& p) {
     p.clip_pointer(nullptr);
-    Rect r = p.window_rect();
-    if (s.window_mode == MODE_CAPTURE) {
+    const Rect r = p.window_rect();
+    if (s.window_mode == MODE_CAPTURE)
         p.read_screen_block(s.back_buffer, AREA_ORIGIN.x, AREA_ORIGIN.y, r.left + AREA_ORIGIN.x,
                             r.top + AREA_ORIGIN.y, s.area_size.width, s.area_size.height);
-        if (r.top < 0) {
-            p.move_window(r.left, 0, r.right - r.left, r.bottom - r.top);
-            r.bottom -= r.top;
-            r.top = 0;
-        }
-    }
-    // Back onto the swatch where the press was, at the window's final place.
-    p.warp_pointer({r.left + s.grab_offset.x, r.top + s.grab_offset.y});
+    // The window takes its size back on its monitor (a capture window dragged above the
+    // top comes down to it), and the pointer goes back onto the swatch where the press was.
+    const Point at = apply_mode_size(s, p);
+    p.warp_pointer({at.x + s.grab_offset.x, at.y + s.grab_offset.y});
     s.dragging = 0;
     if (p.now_ms() - s.press_time >= CLICK_MS)
         s.hold = 1;
     else
         s.hold = !s.hold;
-    apply_mode_size(s, p);
     push_history(s, &p);
     p.invalidate();
 }

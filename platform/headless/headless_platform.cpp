@@ -5,9 +5,23 @@
 #include <cstring>
 
 HeadlessPlatform::HeadlessPlatform(int screen_width, int screen_height)
-    : screen(make_image(screen_width, screen_height)) {}
+    : screen(make_image(screen_width, screen_height)), monitors{{0, 0, screen_width, screen_height}} {}
 
 Size HeadlessPlatform::screen_size() { return {screen.image.width, screen.image.height}; }
+
+Rect HeadlessPlatform::monitor_rect(const Rect& w) {
+    // As the system chooses: the monitor with the largest part of the rectangle; when it
+    // touches none, the nearest one.
+    const Rect* best = &monitors.front();
+    int64_t best_score = INT64_MIN;
+    for (const Rect& m : monitors) {
+        const int64_t across = int64_t{std::min(w.right, m.right)} - std::max(w.left, m.left);
+        const int64_t down = int64_t{std::min(w.bottom, m.bottom)} - std::max(w.top, m.top);
+        const int64_t score = across > 0 && down > 0 ? across * down : std::min<int64_t>(across, 0) + std::min<int64_t>(down, 0);
+        if (score > best_score) best = &m, best_score = score;
+    }
+    return *best;
+}
 
 ColorRef HeadlessPlatform::read_screen_pixel(Point at) { return get_pixel(screen.image, at.x, at.y); }
 

@@ -29,6 +29,7 @@ public:
     uint32_t clock = 0;
     ImageBuffer screen;  // the desktop's pixels
     Point pointer;
+    std::vector<Rect> monitors;  // at least one; the first is the primary, the screen
     std::string directory = "C:\\Tintora\\";
     bool clipboard_busy = false;
     FileFault fault = FileFault::none;
@@ -53,6 +54,7 @@ public:
 
     uint32_t now_ms() override { return clock; }
     Size screen_size() override;
+    Rect monitor_rect(const Rect& window) override;
     ColorRef read_screen_pixel(Point at) override;
     void read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) override;
     Point pointer_pos() override { return pointer; }

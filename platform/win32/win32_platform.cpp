@@ -73,6 +73,18 @@ Size Win32Platform::screen_size() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+Rect Win32Platform::monitor_rect(const Rect& r) {
+    const RECT rc = {r.left, r.top, r.right, r.bottom};
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST), &info)) {
+        const Size primary = screen_size();
+        return {0, 0, primary.width, primary.height};
+    }
+    const RECT& m = info.rcMonitor;
+    return {m.left, m.top, m.right, m.bottom};
+}
+
 ColorRef Win32Platform::button_face_color() { return static_cast<ColorRef>(GetSysColor(COLOR_BTNFACE)); }
 
 ColorRef Win32Platform::read_screen_pixel(Point at) {

@@ -53,6 +53,7 @@ public:
 
     uint32_t now_ms() override;
     Size screen_size() override;
+    Rect monitor_rect(const Rect& r) override;
     ColorRef button_face_color() override;
     ColorRef read_screen_pixel(Point at) override;
     void read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) override;
