@@ -69,7 +69,8 @@ public:
     // Reads at most max_bytes; false when the file cannot be opened.
     virtual bool read_file(const char* path, size_t max_bytes, std::vector<uint8_t>& out) = 0;
     // Replaces the file only once the new content is complete; on failure the old file
-    // is left as it was.
+    // is left as it was. A read-only file is the user's "do not change": it is left as it
+    // is and the call fails.
     virtual bool write_file_atomic(const char* path, const uint8_t* data, size_t size) = 0;
     // Modal save dialog; path holds the proposal and receives the choice.
     virtual bool choose_save_path(char* path, size_t size) = 0;

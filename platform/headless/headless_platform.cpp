@@ -70,16 +70,18 @@ bool HeadlessPlatform::read_file(const char* path, size_t max_bytes, std::vector
 }
 
 bool HeadlessPlatform::write_file_atomic(const char* path, const uint8_t* data, size_t size) {
-    // The new content goes to a side file first, as the real backend does; a fault
-    // leaves that partial side file behind and the original untouched.
-    const std::string temp = std::string(path) + ".new";
-    if (fault == FileFault::cannot_create) return false;
-    if (fault == FileFault::write_fails_partway || fault == FileFault::disk_full) {
-        files[temp].assign(data, data + std::min(size, fail_after_bytes));
-        if (fail_after_bytes < size) return false;
+    // As the real backend: a read-only target is not touched; the new content goes to a
+    // side file, which replaces the target only when complete and is removed on failure.
+    if (read_only.count(path) || fault == FileFault::cannot_create) return false;
+    const std::string side = std::string(path) + ".new";
+    const bool cut = fault == FileFault::write_fails_partway || fault == FileFault::disk_full;
+    files[side].assign(data, data + (cut ? std::min(size, fail_after_bytes) : size));
+    if ((cut && fail_after_bytes < size) || fault == FileFault::rename_fails) {
+        files.erase(side);
+        return false;
     }
-    files[path].assign(data, data + size);
-    files.erase(temp);
+    files[path] = std::move(files[side]);
+    files.erase(side);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // HeadlessPlatform: an in-memory Platform that tests paint, steer and inspect.
 #pragma once
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@ enum class FileFault {
     cannot_create,        // the new file cannot be created at all
     write_fails_partway,  // the write stops after fail_after_bytes
     disk_full,            // the disk fills after fail_after_bytes
+    rename_fails,         // the complete side file cannot replace the target
 };
 
 struct DrawnText {
@@ -34,6 +36,7 @@ public:
     bool clipboard_busy = false;
     FileFault fault = FileFault::none;
     size_t fail_after_bytes = 0;
+    std::set<std::string> read_only;  // paths whose files a save must leave alone
     std::string dialog_answer;  // empty: the dialog is cancelled
 
     // What the test reads.

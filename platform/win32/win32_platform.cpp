@@ -291,12 +291,15 @@ bool Win32Platform::write_file_atomic(const char* path, const uint8_t* data, siz
     // complete, so a full disk or a crash never leaves a cut settings file or picture.
     const std::wstring target = widen(path, CP_ACP);
     if (target.empty()) return false;
+    // The rename would replace a read-only file too (Wine does): check it first.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     const std::wstring side = target + L".new";
     HANDLE f = CreateFileW(side.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
     if (f == INVALID_HANDLE_VALUE) return false;
-    const bool written = write_all(f, data, size) && FlushFileBuffers(f);
-    CloseHandle(f);
+    bool written = write_all(f, data, size) && FlushFileBuffers(f);
+    written = CloseHandle(f) && written;  // a failed close may have lost the data
     if (written &&
         MoveFileExW(side.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
