@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "app/placement.h"
-#include "app/settings.h"
 #include "commands/command_ids.h"
+#include "settings_file.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -40,9 +40,7 @@ TEST(Reachable, LargeAreaThenChipStaysOnTheScreen) {
         auto file = fresh_state();
         file->window_mode = MODE_CAPTURE;
         file->area_size = r.area;
-        std::vector<uint8_t> bytes(SETTINGS_SIZE);
-        encode_settings(*file, bytes.data());
-        p.files[std::string(p.directory) + "qv.ini"] = bytes;
+        store_settings_file(p, *file);
         p.pointer = r.pointer;
         AppState s;
         initialize_app(s, p);
