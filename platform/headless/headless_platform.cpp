@@ -39,7 +39,8 @@ void HeadlessPlatform::move_window(int x, int y, int width, int height) {
 }
 
 void HeadlessPlatform::present(const Image& frame) {
-    last_frame = make_image(frame.width, frame.height);
+    if (last_frame.image.width != frame.width || last_frame.image.height != frame.height)
+        last_frame = make_image(frame.width, frame.height);
     copy_block(last_frame.image, 0, 0, frame, 0, 0, frame.width, frame.height);
 }
 
