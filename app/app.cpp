@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/placement.h"
 #include "app/settings.h"
 #include "commands/replay.h"
 #include "ui/frame.h"
@@ -22,8 +23,7 @@ void initialize_app(AppState& s, Platform& p) {
 }
 
 void place_window(AppState& s, Platform& p) {
-    const Size size = mode_size(s);
-    p.move_window(s.window_pos.x, s.window_pos.y, size.width, size.height);
+    s.window_pos = move_window_on_monitor(p, s.window_pos, mode_size(s));
 }
 
 void on_frame(AppState& s, Platform& p) {
@@ -34,7 +34,7 @@ void on_frame(AppState& s, Platform& p) {
         const Size size = mode_size(s);
         const int x = at.x > s.screen_width - 78 ? at.x - size.width - 6 : at.x + 13;
         const int y = at.y > s.screen_height - size.height - 2 ? at.y - size.height - 2 : at.y + 4;
-        p.move_window(x, y, size.width, size.height);
+        move_window_on_monitor(p, {x, y}, size);
     }
     // Painted here rather than through an invalidation: an unchanged window costs no paint
     // message and no copy to the screen.

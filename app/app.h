@@ -6,7 +6,7 @@
 // Defaults, computed tables, back buffer, settings and the replay of the loaded
 // choices; the window is not touched yet.
 void initialize_app(AppState& s, Platform& p);
-// Gives the window its start place (window_pos) and the size of window_mode.
+// Gives the window its start place (window_pos, kept on the monitor) and the size of window_mode.
 void place_window(AppState& s, Platform& p);
 // One frame of the main loop: chip mode follows the pointer, then the window is painted and
 // presented if it changed.

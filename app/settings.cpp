@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/placement.h"
 #include "export/color_text.h"
 
 namespace {
@@ -104,6 +105,11 @@ uint64_t get_le(const uint8_t* p, size_t width) {
 void transfer(AppState& s, uint8_t* buf, bool to_bytes) {
     for (const Field& f : FIELDS) {
         auto* field = static_cast<uint8_t*>(f.at(s));
+        if (f.width == 1) {  // bytes have no order: the string field goes over as it is
+            uint8_t* b = buf + f.offset;
+            std::memcpy(to_bytes ? b : field, to_bytes ? field : b, f.count);
+            continue;
+        }
         for (size_t i = 0; i < f.count; ++i, field += f.width) {
             uint8_t* b = buf + f.offset + i * f.width;
             if (to_bytes) put_le(b, load_native(field, f.width), f.width);

@@ -113,13 +113,6 @@ GradationSettings gradation_settings(const AppState& s) {
     return g;
 }
 
-Point place_beside_pointer(Point p, Size w, int screen_width, int screen_height) {
-    Point at{p.x + 12, p.y};
-    if (at.x + w.width > screen_width) at.x = p.x - 12 - w.width;
-    if (at.y + w.height > screen_height) at.y = p.y - w.height;
-    return at;
-}
-
 void split_current_color(AppState& s) {
     s.cur_r = color_red(s.current_color);
     s.cur_g = color_green(s.current_color);

@@ -122,10 +122,6 @@ void update_area_window_sizes(AppState& s);
 // Size of the current mode; a mode outside the table gives the RGB panel's size.
 Size mode_size(const AppState& s);
 
-// Top-left of the window beside the pointer: 12 px right (or left near the right
-// edge), top at the pointer (or raised by the height near the bottom edge).
-Point place_beside_pointer(Point pointer, Size window, int screen_width, int screen_height);
-
 // Splits current_color into cur_r/g/b.
 void split_current_color(AppState& s);
 

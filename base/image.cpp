@@ -44,15 +44,16 @@ void frame_box(Image& img, int x, int y, int w, int h, ColorRef c) {
 }
 
 void copy_block(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, int h) {
-    for (int j = 0; j < h; ++j) {
-        const int ty = dy + j, fy = sy + j;
-        if (ty < 0 || ty >= dst.height || fy < 0 || fy >= src.height) continue;
-        for (int i = 0; i < w; ++i) {
-            const int tx = dx + i, fx = sx + i;
-            if (tx < 0 || tx >= dst.width || fx < 0 || fx >= src.width) continue;
-            dst.pixels[static_cast<size_t>(ty) * dst.stride + tx] =
-                src.pixels[static_cast<size_t>(fy) * src.stride + fx];
-        }
+    // Clipped to both images once, then copied a row at a time: every frame copies up to
+    // a whole 643 x 499 window. Wide arithmetic: positions may come from far off the screen.
+    const int64_t skip_x = std::max<int64_t>({0, -int64_t{dx}, -int64_t{sx}});
+    const int64_t skip_y = std::max<int64_t>({0, -int64_t{dy}, -int64_t{sy}});
+    const int64_t cw = std::min<int64_t>({w, int64_t{dst.width} - dx, int64_t{src.width} - sx}) - skip_x;
+    const int64_t ch = std::min<int64_t>({h, int64_t{dst.height} - dy, int64_t{src.height} - sy}) - skip_y;
+    if (cw <= 0) return;
+    for (int64_t j = 0; j < ch; ++j) {
+        const uint32_t* from = src.pixels + (sy + skip_y + j) * src.stride + sx + skip_x;
+        std::copy_n(from, cw, dst.pixels + (dy + skip_y + j) * dst.stride + dx + skip_x);
     }
 }
 

@@ -34,9 +34,11 @@ public:
 
     // Primary screen and reads from it.
     virtual Size screen_size() = 0;
-    // The monitor holding the point, or the nearest one, in screen coordinates (which are
-    // negative left of and above the primary screen).
-    virtual Rect monitor_at(Point at) = 0;
+    // The monitor that holds the given screen rectangle (most of it, or the nearest
+    // monitor when it lies on none), in virtual-screen coordinates.
+    virtual Rect monitor_rect(const Rect& window) = 0;
+    // The monitor holding the point, or the nearest one.
+    Rect monitor_at(Point at) { return monitor_rect({at.x, at.y, at.x + 1, at.y + 1}); }
     // The system's button-face colour, for the capture and gradation title-bar buttons.
     virtual ColorRef button_face_color() { return 0xF0F0F0; }
     // The system's 3D edge colours, for the capture button.
@@ -72,7 +74,8 @@ public:
     // Reads at most max_bytes; false when the file cannot be opened.
     virtual bool read_file(const char* path, size_t max_bytes, std::vector<uint8_t>& out) = 0;
     // Replaces the file only once the new content is complete; on failure the old file
-    // is left as it was.
+    // is left as it was. A read-only file is the user's "do not change": it is left as it
+    // is and the call fails.
     virtual bool write_file_atomic(const char* path, const uint8_t* data, size_t size) = 0;
     // Modal save dialog; path holds the proposal and receives the choice.
     virtual bool choose_save_path(char* path, size_t size) = 0;

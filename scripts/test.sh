@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 #   native tests with AddressSanitizer + UBSan, the Windows build (exe and unit tests)
-#   under Wine, the settings fuzzer for a bounded time, and the end-to-end tests.
+#   under Wine, the two fuzzers for a bounded time each, and the end-to-end tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)

@@ -12,9 +12,9 @@ namespace {
 // (100, 200). The first frame is presented.
 TEST(MainLoopFrame, ChipModeFollowsThePointerAndFlipsNearTheEdges) {
     const struct { int chip, focus; Point pointer, at; } cases[] = {
-        {1, 1, {946, 100}, {959, 104}},            // 78 px from the right edge: still right
+        {1, 1, {946, 100}, {957, 104}},            // 78 px from the right edge: still right, kept on the screen
         {1, 1, {947, 100}, {947 - 67 - 6, 104}},   // within 78 px: left of the pointer
-        {1, 1, {100, 749}, {113, 753}},
+        {1, 1, {100, 749}, {113, 751}},            // below, kept on the screen
         {1, 1, {100, 750}, {113, 750 - 17 - 2}},   // within h + 2 of the bottom: above
         {0, 1, {500, 500}, {100, 200}}, {1, 0, {500, 500}, {100, 200}},
     };

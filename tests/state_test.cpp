@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/placement.h"
 #include "export/color_text.h"
 #include "ui_fixture.h"
 

@@ -1,6 +1,7 @@
 // The window procedure's logic: focus, keys, commands, pointer, pick drag and paint.
 #include "ui/window_events.h"
 
+#include "app/placement.h"
 #include "commands/command_ids.h"
 #include "commands/dispatch.h"
 #include "commands/history.h"
@@ -55,27 +56,17 @@ void start_pick_drag(AppState& s, Platform& p, int x, int y) {
 
 void end_pick_drag(AppState& s, Platform& p) {
     p.clip_pointer(nullptr);
-    Rect r = p.window_rect();
-    if (s.window_mode == MODE_CAPTURE) {
-        // The area the shrunk window framed, beside the pointer, is taken first; a title
-        // bar left above the monitor's top then comes down onto it.
-        const Point at = p.pointer_pos();
-        read_capture_beside(s, p, at);
-        const int top = p.monitor_at(at).top;
-        if (r.top < top) {
-            p.move_window(r.left, top, r.right - r.left, r.bottom - r.top);
-            r.bottom += top - r.top;
-            r.top = top;
-        }
-    }
-    // Back onto the swatch where the press was, at the window's final place.
-    p.warp_pointer({r.left + s.grab_offset.x, r.top + s.grab_offset.y});
+    // The area the shrunk window framed, beside the pointer, is taken first.
+    if (s.window_mode == MODE_CAPTURE) read_capture_beside(s, p, p.pointer_pos());
+    // The window takes its size back on its monitor (a capture window dragged above the
+    // top comes down to it), and the pointer goes back onto the swatch where the press was.
+    const Point at = apply_mode_size(s, p);
+    p.warp_pointer({at.x + s.grab_offset.x, at.y + s.grab_offset.y});
     s.dragging = 0;
     if (p.now_ms() - s.press_time >= CLICK_MS)
         s.hold = 1;
     else
         s.hold = !s.hold;
-    apply_mode_size(s, p);
     push_history(s, &p);
     p.invalidate();
 }
@@ -110,10 +101,11 @@ void start_system_move(Platform& p) {
 
 }  // namespace
 
-void apply_mode_size(AppState& s, Platform& p) {
+Point apply_mode_size(AppState& s, Platform& p) {
+    // Shifted only as far as needed to stay on its monitor: a small chip must never be left
+    // wholly off the screen by the top-left of a larger window.
     const Rect r = p.window_rect();
-    const Size size = mode_size(s);
-    p.move_window(r.left, r.top, size.width, size.height);
+    return move_window_on_monitor(p, {r.left, r.top}, mode_size(s));
 }
 
 void on_focus_gained(AppState& s) { s.has_focus = 1; }

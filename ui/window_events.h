@@ -6,8 +6,9 @@
 #include "platform/platform.h"
 #include "ui/keys.h"
 
-// Keeps the window where it is and gives it the size of the current mode.
-void apply_mode_size(AppState& s, Platform& p);
+// Gives the window the size of the current mode where it is, shifted only as far as needed
+// to stay on its monitor; returns its top-left.
+Point apply_mode_size(AppState& s, Platform& p);
 
 void on_focus_gained(AppState& s);
 void on_focus_lost(AppState& s, Platform& p);

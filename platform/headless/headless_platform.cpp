@@ -11,17 +11,19 @@ HeadlessPlatform::HeadlessPlatform(int screen_width, int screen_height)
 
 Size HeadlessPlatform::screen_size() { return {screen.image.width, screen.image.height}; }
 
-Rect HeadlessPlatform::monitor_at(Point at) {
-    if (monitors.empty())
-        return {screen_origin.x, screen_origin.y, screen_origin.x + screen.image.width,
-                screen_origin.y + screen.image.height};
-    // The one holding the point, else the nearest, as the system answers.
-    const Rect* best = &monitors[0];
-    long best_distance = -1;
+Rect HeadlessPlatform::monitor_rect(const Rect& w) {
+    // As the system chooses: the monitor with the largest part of the rectangle; when it
+    // touches none, the nearest one.
+    const Rect desktop = {screen_origin.x, screen_origin.y, screen_origin.x + screen.image.width,
+                          screen_origin.y + screen.image.height};
+    if (monitors.empty()) return desktop;
+    const Rect* best = &monitors.front();
+    int64_t best_score = INT64_MIN;
     for (const Rect& m : monitors) {
-        const long dx = at.x < m.left ? m.left - at.x : at.x >= m.right ? at.x - m.right + 1 : 0;
-        const long dy = at.y < m.top ? m.top - at.y : at.y >= m.bottom ? at.y - m.bottom + 1 : 0;
-        if (best_distance < 0 || dx * dx + dy * dy < best_distance) best = &m, best_distance = dx * dx + dy * dy;
+        const int64_t across = int64_t{std::min(w.right, m.right)} - std::max(w.left, m.left);
+        const int64_t down = int64_t{std::min(w.bottom, m.bottom)} - std::max(w.top, m.top);
+        const int64_t score = across > 0 && down > 0 ? across * down : std::min<int64_t>(across, 0) + std::min<int64_t>(down, 0);
+        if (score > best_score) best = &m, best_score = score;
     }
     return *best;
 }
@@ -49,7 +51,8 @@ void HeadlessPlatform::move_window(int x, int y, int width, int height) {
 
 void HeadlessPlatform::present(const Image& frame) {
     ++presents;
-    last_frame = make_image(frame.width, frame.height);
+    if (last_frame.image.width != frame.width || last_frame.image.height != frame.height)
+        last_frame = make_image(frame.width, frame.height);
     copy_block(last_frame.image, 0, 0, frame, 0, 0, frame.width, frame.height);
 }
 
@@ -80,16 +83,18 @@ bool HeadlessPlatform::read_file(const char* path, size_t max_bytes, std::vector
 }
 
 bool HeadlessPlatform::write_file_atomic(const char* path, const uint8_t* data, size_t size) {
-    // The new content goes to a side file first, as the real backend does; a fault
-    // leaves that partial side file behind and the original untouched.
-    const std::string temp = std::string(path) + ".new";
-    if (fault == FileFault::cannot_create) return false;
-    if (fault == FileFault::write_fails_partway || fault == FileFault::disk_full) {
-        files[temp].assign(data, data + std::min(size, fail_after_bytes));
-        if (fail_after_bytes < size) return false;
+    // As the real backend: a read-only target is not touched; the new content goes to a
+    // side file, which replaces the target only when complete and is removed on failure.
+    if (read_only.count(path) || fault == FileFault::cannot_create) return false;
+    const std::string side = std::string(path) + ".new";
+    const bool cut = fault == FileFault::write_fails_partway || fault == FileFault::disk_full;
+    files[side].assign(data, data + (cut ? std::min(size, fail_after_bytes) : size));
+    if ((cut && fail_after_bytes < size) || fault == FileFault::rename_fails) {
+        files.erase(side);
+        return false;
     }
-    files[path].assign(data, data + size);
-    files.erase(temp);
+    files[path] = std::move(files[side]);
+    files.erase(side);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // HeadlessPlatform: an in-memory Platform that tests paint, steer and inspect.
 #pragma once
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@ enum class FileFault {
     cannot_create,        // the new file cannot be created at all
     write_fails_partway,  // the write stops after fail_after_bytes
     disk_full,            // the disk fills after fail_after_bytes
+    rename_fails,         // the complete side file cannot replace the target
 };
 
 struct DrawnText {
@@ -29,13 +31,14 @@ public:
     uint32_t clock = 0;
     ImageBuffer screen;  // the desktop's pixels
     Point screen_origin;  // the screen position of the desktop's top-left pixel
-    std::vector<Rect> monitors;  // empty: one monitor, the whole desktop
+    std::vector<Rect> monitors;  // the first is the primary; empty: one, the whole desktop
     bool screen_read_fails = false;
     Point pointer;
     std::string directory = "C:\\Tintora\\";
     bool clipboard_busy = false;
     FileFault fault = FileFault::none;
     size_t fail_after_bytes = 0;
+    std::set<std::string> read_only;  // paths whose files a save must leave alone
     std::string dialog_answer;  // empty: the dialog is cancelled
 
     // What the test reads.
@@ -58,7 +61,7 @@ public:
 
     uint32_t now_ms() override { return clock; }
     Size screen_size() override;
-    Rect monitor_at(Point at) override;
+    Rect monitor_rect(const Rect& window) override;
     ColorRef read_screen_pixel(Point at) override;
     bool read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) override;
     Point pointer_pos() override { return pointer; }

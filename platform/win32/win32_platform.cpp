@@ -73,14 +73,16 @@ Size Win32Platform::screen_size() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-Rect Win32Platform::monitor_at(Point at) {
+Rect Win32Platform::monitor_rect(const Rect& r) {
+    const RECT rc = {r.left, r.top, r.right, r.bottom};
     MONITORINFO info = {};
     info.cbSize = sizeof info;
-    const HMONITOR monitor = MonitorFromPoint(POINT{at.x, at.y}, MONITOR_DEFAULTTONEAREST);
-    if (monitor && GetMonitorInfoW(monitor, &info))
-        return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
-    const Size screen = screen_size();
-    return {0, 0, screen.width, screen.height};
+    if (!GetMonitorInfoW(MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST), &info)) {
+        const Size primary = screen_size();
+        return {0, 0, primary.width, primary.height};
+    }
+    const RECT& m = info.rcMonitor;
+    return {m.left, m.top, m.right, m.bottom};
 }
 
 ColorRef Win32Platform::button_face_color() { return static_cast<ColorRef>(GetSysColor(COLOR_BTNFACE)); }
@@ -296,12 +298,15 @@ bool Win32Platform::write_file_atomic(const char* path, const uint8_t* data, siz
     // complete, so a full disk or a crash never leaves a cut settings file or picture.
     const std::wstring target = widen(path, CP_ACP);
     if (target.empty()) return false;
+    // The rename would replace a read-only file too (Wine does): check it first.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     const std::wstring side = target + L".new";
     HANDLE f = CreateFileW(side.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
     if (f == INVALID_HANDLE_VALUE) return false;
-    const bool written = write_all(f, data, size) && FlushFileBuffers(f);
-    CloseHandle(f);
+    bool written = write_all(f, data, size) && FlushFileBuffers(f);
+    written = CloseHandle(f) && written;  // a failed close may have lost the data
     if (written &&
         MoveFileExW(side.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;

@@ -53,7 +53,7 @@ public:
 
     uint32_t now_ms() override;
     Size screen_size() override;
-    Rect monitor_at(Point at) override;
+    Rect monitor_rect(const Rect& r) override;
     ColorRef button_face_color() override;
     EdgeColors edge_colors() override;
     ColorRef read_screen_pixel(Point at) override;

@@ -163,6 +163,38 @@ def test_hostile_settings(desk):
         expect(saved and len(saved) == SETTINGS_SIZE and saved.startswith(MARKER), f"{name}: qv.ini not rewritten")
 
 
+def settings_file(mode, area=(64, 64)):
+    """A file of the current format: the given window mode and area, 10 frames per second, zeros elsewhere."""
+    data = bytearray(MARKER + bytes(SETTINGS_SIZE - len(MARKER)))
+    struct.pack_into("<i", data, 16, mode)
+    struct.pack_into("<Hii", data, 44, 100, *area)
+    return bytes(data)
+
+
+def test_reachable_after_large_area(desk):
+    """A 640 x 480 capture area at the screen's centre is placed on the screen; F2 then leaves the chip on it."""
+    with running(desk, "reachable", (SCREEN_W // 2, SCREEN_H // 2), settings=settings_file(6, (640, 480))) as picker:
+        picker.wait_geometry("the capture window at the top-left", lambda g: g == (0, 0, 643, 499))
+        desk.key(picker.wid, "F2")
+        g = picker.wait_geometry("the chip", lambda g: g[2:] == (39, 13))
+        expect(0 <= g[0] <= SCREEN_W - 39 and 0 <= g[1] <= SCREEN_H - 13, f"the chip at {g} is not on the screen")
+
+
+def test_read_only_settings(desk):
+    """A read-only qv.ini is the user's "do not change": it keeps its bytes and its mode, and the picker still quits with 0."""
+    picker, original = Picker(desk, "read-only"), settings_file(4)
+    picker.settings(original)
+    path = os.path.join(picker.folder, "qv.ini")
+    os.chmod(path, 0o444)
+    with running(desk, "read-only", (384, 100), picker=picker):
+        picker.wait_geometry("the zoom mode", lambda g: g[2:] == (67, 83))
+        desk.key(picker.wid, "F2")  # a change a save would keep
+        picker.wait_geometry("the chip", lambda g: g[2:] == (39, 13))
+    expect(picker.settings() == original, "qv.ini was rewritten")
+    expect((mode := os.stat(path).st_mode & 0o777) == 0o444, f"qv.ini has mode {mode:o}")
+    expect(not os.path.exists(path + ".new"), "a side file was left")
+
+
 def cpu_seconds(pid):
     """Time on a CPU of all the process's threads, in nanoseconds from the scheduler (the tick-counted
     times of /proc/PID/stat are too coarse to tell 0.3 % from 0.1 % in a few seconds)."""

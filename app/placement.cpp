@@ -1,0 +1,24 @@
+// Window placement beside the pointer and the rule that keeps the window on its monitor.
+#include "app/placement.h"
+
+#include <algorithm>
+
+Point place_beside_pointer(Point p, Size w, int screen_width, int screen_height) {
+    Point at{p.x + 12, p.y};
+    if (at.x + w.width > screen_width) at.x = p.x - 12 - w.width;
+    if (at.y + w.height > screen_height) at.y = p.y - w.height;
+    return at;
+}
+
+Point keep_on_monitor(Point at, Size w, Rect m) {
+    // The far edge first, then the near one: where both cannot hold, the top-left wins.
+    return {std::max(std::min(at.x, m.right - w.width), m.left),
+            std::max(std::min(at.y, m.bottom - w.height), m.top)};
+}
+
+Point move_window_on_monitor(Platform& p, Point at, Size size) {
+    const Rect proposed{at.x, at.y, at.x + size.width, at.y + size.height};
+    const Point to = keep_on_monitor(at, size, p.monitor_rect(proposed));
+    p.move_window(to.x, to.y, size.width, size.height);
+    return to;
+}

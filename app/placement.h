@@ -1,0 +1,17 @@
+// Where the window may rest: beside the pointer at start, and always reachable on its monitor.
+#pragma once
+#include "base/geometry.h"
+#include "platform/platform.h"
+
+// Top-left of the window beside the pointer: 12 px right (or left near the right
+// edge), top at the pointer (or raised by the height near the bottom edge).
+Point place_beside_pointer(Point pointer, Size window, int screen_width, int screen_height);
+
+// The top-left nearest to `at` that keeps a window of this size on `monitor`. A window
+// that does not fit keeps its top-left corner on it: the title bar with the swatch stays
+// within reach, so it can still be dragged, picked from and quit.
+Point keep_on_monitor(Point at, Size window, Rect monitor);
+
+// Moves the window to `at` with `size`, shifted only as far as needed onto the monitor
+// that holds it; returns the top-left it got.
+Point move_window_on_monitor(Platform& p, Point at, Size size);
