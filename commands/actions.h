@@ -12,3 +12,5 @@ int run_return(AppState& s, Platform& window);
 bool run_colour_action(AppState& s, Platform& window, const CommandFacts& c);
 // Gradation settings.
 bool run_gradation_action(AppState& s, const CommandFacts& c);
+// The clipboard bitmap, the numbered files (save_counter) and the save folder (save_prefix).
+bool run_picture_action(AppState& s, Platform& window, const CommandFacts& c);

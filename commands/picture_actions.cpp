@@ -1,10 +1,19 @@
 // Bitmap export: builds the file images in memory and hands them to the platform whole.
 #include "commands/picture_actions.h"
 
+#include <cstring>
+#include <string_view>
+
+#include "app/gradation_area.h"
+#include "commands/actions.h"
+#include "commands/clipboard_copy.h"
 #include "export/bmp_writer.h"
 #include "export/quantizer.h"
 
 namespace {
+
+constexpr int SAVE_NUMBERS = 100;  // files 01 ... 99, 100, then 01 again
+constexpr char PROPOSED_NAME[] = "bmp_";
 
 bool area_size_valid(Size a) {
     return a.width >= 1 && a.width <= AREA_MAX_WIDTH && a.height >= 1 && a.height <= AREA_MAX_HEIGHT;
@@ -30,38 +39,54 @@ std::vector<uint8_t> rgb_bytes(const Image& picture) {
     return rgb;
 }
 
-// The W x H picture of the back buffer's area, or of a swatch of the current colour.
-ImageBuffer picture_of(const AppState& s, bool area) {
+void count_save(AppState& s, bool saved) {
+    if (saved && ++s.save_counter >= SAVE_NUMBERS) s.save_counter = 0;
+}
+
+// The dialog opens in the folder of the current prefix proposing "bmp_" there; the path
+// confirmed becomes the prefix. A path the field cannot hold keeps the old prefix.
+void choose_save_directory(AppState& s, Platform& p) {
+    const std::string_view prefix = s.save_prefix;
+    const size_t folder = prefix.find_last_of("\\/") + 1;  // 0 when there is no folder
+    char path[2 * PATH_SIZE] = {};
+    std::memcpy(path, prefix.data(), folder);
+    std::memcpy(path + folder, PROPOSED_NAME, sizeof PROPOSED_NAME);
+    if (!p.choose_save_path(path, sizeof path)) return;
+    const size_t n = strnlen(path, sizeof path);
+    if (n >= sizeof s.save_prefix) return;
+    std::memset(s.save_prefix, 0, sizeof s.save_prefix);
+    std::memcpy(s.save_prefix, path, n);
+}
+
+}  // namespace
+
+ImageBuffer export_picture(AppState& s, Platform& p) {
     if (!area_size_valid(s.area_size)) return make_image(0, 0);
+    if (s.window_mode == MODE_GRADATION) render_gradation_area(s, p);
     const int w = s.area_size.width, h = s.area_size.height;
     ImageBuffer picture = make_image(w, h);
-    if (area)
+    if (is_area_mode(s.window_mode))
         copy_block(picture.image, 0, 0, s.back_buffer, AREA_ORIGIN.x, AREA_ORIGIN.y, w, h);
     else
         fill_box(picture.image, 0, 0, w, h, s.current_color);
     return picture;
 }
 
-}  // namespace
-
-ImageBuffer export_picture(const AppState& s) { return picture_of(s, is_area_mode(s.window_mode)); }
-
-bool copy_bitmap(const AppState& s, Platform& p) {
-    const ImageBuffer picture = export_picture(s);
+bool copy_bitmap(AppState& s, Platform& p) {
+    const ImageBuffer picture = export_picture(s, p);
     return picture.image.width > 0 && p.set_clipboard_bitmap(picture.image);
 }
 
-bool save_bitmap(const AppState& s, Platform& p) {
-    const ImageBuffer picture = export_picture(s);
+bool save_bitmap(AppState& s, Platform& p) {
+    const ImageBuffer picture = export_picture(s, p);
     if (picture.image.width == 0) return false;
     std::vector<uint8_t> bytes;
     encode_bmp24(picture.image, bytes);
     return write_numbered_file(s, p, bytes);
 }
 
-bool save_reduced_bitmap(const AppState& s, Platform& p) {
-    // The area is read in every mode; outside the area modes it holds what the view drew there.
-    const ImageBuffer picture = picture_of(s, true);
+bool save_reduced_bitmap(AppState& s, Platform& p) {
+    const ImageBuffer picture = export_picture(s, p);
     const int w = picture.image.width, h = picture.image.height;
     if (w == 0) return false;
     const std::vector<uint8_t> rgb = rgb_bytes(picture.image);
@@ -72,4 +97,19 @@ bool save_reduced_bitmap(const AppState& s, Platform& p) {
     std::vector<uint8_t> bytes;
     encode_bmp8(indices.data(), w, h, quantizer.palette_colors.data(), quantizer.palette_size, bytes);
     return write_numbered_file(s, p, bytes);
+}
+
+bool run_picture_action(AppState& s, Platform& window, const CommandFacts& c) {
+    switch (c.id) {
+    case CMD_COPY_BITMAP: clipboard_copy(s, window, COPY_BITMAP); return true;
+    case CMD_SAVE_BITMAP: count_save(s, save_bitmap(s, window)); return true;
+    case CMD_SAVE_REDUCED_BITMAP:
+        // The reduction of a large area takes a moment the user should see.
+        window.set_cursor(CURSOR_WAIT);
+        count_save(s, save_reduced_bitmap(s, window));
+        window.set_cursor(CURSOR_ARROW);
+        return true;
+    case CMD_SAVE_DIRECTORY: choose_save_directory(s, window); return true;
+    default: return false;
+    }
 }

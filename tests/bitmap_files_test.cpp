@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/state.h"
+#include "commands/command_ids.h"
+#include "commands/dispatch.h"
 #include "commands/picture_actions.h"
 #include "export/bmp_writer.h"
 #include "export/quantizer.h"
@@ -78,16 +80,17 @@ struct SaveFixture {
     SaveFixture(int mode, int w, int h) {
         initialize_state(s, "C:\\T\\", 1024, 768, 0);
         s.back_buffer = back.image, s.window_mode = mode, s.area_size = {w, h}, s.current_color = make_color(10, 20, 30);
+        s.image_valid = 1;  // the gradation as last rendered
         fill_box(back.image, 0, 0, BACK_WIDTH, BACK_HEIGHT, make_color(1, 1, 1));
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) set_pixel(back.image, x + 1, y + 17, make_color(x % 32 * 3, y * 5, (x % 32 + y) % 7));
     }
 };
 
-// The 24-bit file and the clipboard hold the area in the area modes and a swatch of the
-// current colour elsewhere; the reduced file holds the area (few colours: exactly) in every mode.
+// Both files and the clipboard hold the area in the area modes and a swatch of the current
+// colour elsewhere (the reduced file exactly: the area has 256 colours).
 TEST(BitmapSave, PictureIsTheAreaOrASwatch) {
-    for (int mode : {MODE_CAPTURE, MODE_GRADATION, MODE_RGB_PANEL, MODE_MINIMUM}) {
+    for (int mode = 0; mode < MODE_COUNT; ++mode) {
         SaveFixture f(mode, 67, 8);  // 32 x 8 colours: exactly 256
         f.s.save_counter = 4;
         ASSERT_TRUE(save_bitmap(f.s, f.p) && copy_bitmap(f.s, f.p)) << mode;
@@ -102,14 +105,18 @@ TEST(BitmapSave, PictureIsTheAreaOrASwatch) {
         const std::vector<ColorRef> want = shows_area ? area : std::vector<ColorRef>(67 * 8, f.s.current_color);
         EXPECT_EQ(decode_bmp(f.p.files.at("C:\\T\\bmp_05.bmp"), 67, 8, 24), want) << mode;
         EXPECT_EQ(clipboard, want) << mode;
-        EXPECT_EQ(decode_bmp(f.p.files.at("C:\\T\\bmp_06.bmp"), 67, 8, 8), area) << mode;
+        EXPECT_EQ(decode_bmp(f.p.files.at("C:\\T\\bmp_06.bmp"), 67, 8, 8), want) << mode;
     }
 }
 
+// Through the commands: a save that fails at any point keeps the earlier file of its number,
+// leaves no side file and does not count.
 TEST(BitmapSave, FailuresReportFalseAndKeepTheOldFile) {
-    const struct { FileFault fault; size_t short_by; int w; bool ok; } cases[] = {
+    const struct { FileFault fault; long cut_at; int w; bool ok; } cases[] = {  // cut_at < 0: that many bytes short
         {FileFault::none, 0, 64, true}, {FileFault::cannot_create, 0, 64, false},
-        {FileFault::write_fails_partway, 5000, 64, false}, {FileFault::disk_full, 1, 64, false},  // one byte short fails too
+        {FileFault::write_fails_partway, 0, 64, false}, {FileFault::write_fails_partway, 54, 64, false},  // headers only
+        {FileFault::write_fails_partway, 5000, 64, false}, {FileFault::disk_full, -1, 64, false},  // one byte short
+        {FileFault::rename_fails, 0, 64, false},
         {FileFault::none, 0, 0, false}, {FileFault::none, 0, 641, false},  // no area; more than the back buffer holds
     };
     const std::vector<uint8_t> old = {'o', 'l', 'd'};
@@ -118,11 +125,14 @@ TEST(BitmapSave, FailuresReportFalseAndKeepTheOldFile) {
             SCOPED_TRACE(testing::Message() << "row " << &c - cases << (reduced ? ", reduced" : ", 24-bit"));
             SaveFixture f(MODE_CAPTURE, c.w, 64);
             f.p.files["C:\\T\\bmp_01.bmp"] = old;
-            const size_t full = reduced ? 1078u + 4096 : 12342u;
-            f.p.fault = c.fault, f.p.fail_after_bytes = full - c.short_by;
-            EXPECT_EQ(reduced ? save_reduced_bitmap(f.s, f.p) : save_bitmap(f.s, f.p), c.ok);
+            const long full = reduced ? 1078 + 4096 : 12342;
+            f.p.fault = c.fault, f.p.fail_after_bytes = static_cast<size_t>(c.cut_at < 0 ? full + c.cut_at : c.cut_at);
+            dispatch_command(f.s, &f.p, reduced ? CMD_SAVE_REDUCED_BITMAP : CMD_SAVE_BITMAP);
+            EXPECT_EQ(f.s.save_counter, c.ok ? 1 : 0);
+            EXPECT_EQ(f.p.files.size(), 1u) << "a side file left behind";
             const std::vector<uint8_t>& now = f.p.files.at("C:\\T\\bmp_01.bmp");
-            const char* const found = now.size() == full && now[0] == 'B' ? "new file" : now == old ? "old file" : "other";
+            const bool whole = now.size() == size_t(full) && now[0] == 'B';
+            const char* const found = whole ? "new file" : now == old ? "old file" : "other";
             EXPECT_STREQ(found, c.ok ? "new file" : "old file");
         }
 }

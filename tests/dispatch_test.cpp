@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <numeric>
 #include <string>
@@ -67,7 +68,10 @@ Fields fields(const Picker& t) {
     for (const CommandName& c : command_names)
         if (menu_item_checked(s.popup_menus, first_menu_index(c.id))) on.append(on.empty() ? "" : " ").append(c.name + 4);
     const auto n = [](int v) { return std::to_string(v); };
-    const Image& b = s.back_buffer;
+    const auto cursor = [&](CursorId c) { return c == CURSOR_WAIT ? "wait" : c == CURSOR_ARROW ? "arrow" : n(c); };
+    const Image& b = s.back_buffer, &bitmap = t.p.clipboard_bitmap.image;
+    std::string files;
+    for (const auto& [name, bytes] : t.p.files) files.append(files.empty() ? "" : " ").append(name);
     return {{"colour", hex(s.current_color)}, {"hls", text("%d %d %d", s.cur_h, s.cur_l, s.cur_s)}, {"hold", n(s.hold)},
             {"history", hexes(s.history, HISTORY_COUNT)}, {"cell", n(s.marked_cell)}, {"in", hex(s.in_color)},
             {"palette", hexes(s.palette, PALETTE_COUNT)}, {"out", hex(s.out_color)}, {"edit", n(s.edit_target)},
@@ -85,17 +89,23 @@ Fields fields(const Picker& t) {
             // The area's first and last pixel and the one beyond it.
             {"picture", hex(get_pixel(b, 1, 17)) + " " + hex(get_pixel(b, 4, 19)) + " " + hex(get_pixel(b, 5, 17))},
             {"checked", on}, {"clipboard", t.p.clipboard_text}, {"invalidations", n(t.p.invalidations)},
-            {"quit", n(t.p.quit_posted)}};
+            {"quit", n(t.p.quit_posted)},
+            // The clipboard bitmap's size and its first and last pixel.
+            {"bitmap", bitmap.width ? text("%dx%d ", bitmap.width, bitmap.height) + hex(get_pixel(bitmap, 0, 0)) + " " +
+                                          hex(get_pixel(bitmap, bitmap.width - 1, bitmap.height - 1)) : ""},
+            {"files", files}, {"saved", n(s.save_counter)}, {"prefix", s.save_prefix}, {"dialog", t.p.dialog_proposal},
+            {"cursor", cursor(t.p.cursor)}, {"writing_cursor", cursor(t.p.cursor_at_write)}};
 }
 
 // From the Picker in a mode (then setup), a run of commands: the last one's result and, as
 // "field=value; ...", every field that ends different from the start; the others must not change.
 struct Row { std::string rule; int32_t mode; std::vector<uint32_t> ids; int result; std::string changes;
-             void (*setup)(AppState&) = nullptr; };
+             void (*setup)(AppState&) = nullptr; void (*platform)(HeadlessPlatform&) = nullptr; };
 void check(const Row& row) {
     SCOPED_TRACE(row.rule);
     Picker t(row.mode);
     if (row.setup) row.setup(t.s);
+    if (row.platform) row.platform(t.p);
     Fields want = fields(t);
     for (size_t at = 0, end = 0; at < row.changes.size(); at = end + 2) {
         end = std::min(row.changes.find("; ", at), row.changes.size());
@@ -188,7 +198,38 @@ TEST(Commands, EachRowFromAKnownState) {
          "format=FMT_RGB_REAL; decimals=DECIMALS_2; clipboard=0.25, 0.50, 1.00; checked=FMT_RGB_REAL DECIMALS_2",
          [](S s) { colour(s, 0xFF8040); }},
         {"Ctrl+C copies the colour and records it", RGB, {CMD_COPY_TEXT}, 0, "clipboard=0x123456; history=123456 1..7"},
-        {"the area modes copy no text", GRAD, {CMD_COPY_TEXT, CMD_FMT_HTML}, 0, "format=FMT_HTML; checked=FMT_HTML"},
+        {"the area modes copy their picture, never text", GRAD, {CMD_FMT_HTML}, 0,
+         "format=FMT_HTML; checked=FMT_HTML; bitmap=4x3 FF FF"},
+        {"Ctrl+C in the capture view copies the area", CAPTURE, {CMD_COPY_TEXT}, 0, "bitmap=4x3 FF FF"},
+        {"Ctrl+X in a panel copies a swatch of the colour", MODE_ZOOM, {CMD_COPY_BITMAP}, 0,
+         "bitmap=4x3 123456 123456; history=123456 1..7"},
+        {"Ctrl+X right after a gradation key copies the new picture, rendered first", GRAD, {CMD_WAVE_SINE, CMD_COPY_BITMAP},
+         0, "wave=WAVE_SINE; checked=WAVE_SINE; picture=F00FEF 18F509 FF; bitmap=4x3 F00FEF 18F509"},
+        {"a busy clipboard takes nothing", CAPTURE, {CMD_COPY_BITMAP}, 0, "", nullptr,
+         [](HeadlessPlatform& p) { p.clipboard_busy = true; }},
+        // The numbered files and the save folder.
+        {"Ctrl+S writes the next number and counts it", RGB, {CMD_SAVE_BITMAP}, 0,
+         "files=C:\\Tintora\\bmp_07.bmp; saved=7; history=123456 1..7", [](S s) { s.save_counter = 6; }},
+        {"the 100th file has three digits, the next is 01 again", GRAD, {CMD_SAVE_BITMAP, CMD_SAVE_BITMAP}, 0,
+         "files=C:\\Tintora\\bmp_01.bmp C:\\Tintora\\bmp_100.bmp; saved=1",
+         [](S s) { s.save_counter = 99; }},
+        {"a failed save at 7 stays at 7", RGB, {CMD_SAVE_BITMAP, CMD_SAVE_REDUCED_BITMAP}, 0,
+         "history=123456 1..7; writing_cursor=wait",
+         [](S s) { s.save_counter = 7; }, [](HeadlessPlatform& p) { p.fault = FileFault::cannot_create; }},
+        {"a prefix leaving no room for the number saves nothing", RGB, {CMD_SAVE_BITMAP}, 0,
+         "history=123456 1..7", [](S s) { std::memset(s.save_prefix, 'a', PATH_SIZE - 6); }},
+        {"Ctrl+Shift+S writes under the wait cursor, then shows the arrow", CAPTURE, {CMD_SAVE_REDUCED_BITMAP}, 0,
+         "files=C:\\Tintora\\bmp_01.bmp; saved=1; writing_cursor=wait; cursor=arrow",
+         nullptr, [](HeadlessPlatform& p) { p.cursor = CURSOR_PICK; }},
+        {"the dialog opens on bmp_ in the prefix's folder; what it confirms is where the next file goes", RGB,
+         {CMD_SAVE_DIRECTORY, CMD_SAVE_BITMAP}, 0, "dialog=C:\\Tintora\\bmp_; prefix=D:\\pics\\shot_; "
+         "files=D:\\pics\\shot_01.bmp; saved=1; history=123456 1..7",
+         [](S s) { std::strcpy(s.save_prefix, "C:\\Tintora\\old_"); },
+         [](HeadlessPlatform& p) { p.dialog_answer = "D:\\pics\\shot_"; }},
+        {"a cancelled dialog keeps the prefix", RGB, {CMD_SAVE_DIRECTORY}, 0, "dialog=bmp_",
+         [](S s) { std::strcpy(s.save_prefix, "x"); }},
+        {"a path longer than the prefix field keeps the prefix", RGB, {CMD_SAVE_DIRECTORY}, 0, "dialog=C:\\Tintora\\bmp_",
+         nullptr, [](HeadlessPlatform& p) { p.dialog_answer = "C:\\" + std::string(PATH_SIZE, 'a'); }},
         {"Ctrl+T in the compact mode keeps it", MODE_COMPACT, {CMD_CHIP_MODE}, 1,
          "chip=1; rate=RATE_20; saved_rate=RATE_10; focus=-1; return=MODE_COMPACT; checked=MODE_COMPACT CHIP_MODE"},
         {"Ctrl+T in the zoom keeps it", MODE_ZOOM, {CMD_CHIP_MODE}, 1,

@@ -85,6 +85,7 @@ bool HeadlessPlatform::read_file(const char* path, size_t max_bytes, std::vector
 bool HeadlessPlatform::write_file_atomic(const char* path, const uint8_t* data, size_t size) {
     // As the real backend: a read-only target is not touched; the new content goes to a
     // side file, which replaces the target only when complete and is removed on failure.
+    cursor_at_write = cursor;
     if (read_only.count(path) || fault == FileFault::cannot_create) return false;
     const std::string side = std::string(path) + ".new";
     const bool cut = fault == FileFault::write_fails_partway || fault == FileFault::disk_full;
@@ -99,6 +100,7 @@ bool HeadlessPlatform::write_file_atomic(const char* path, const uint8_t* data, 
 }
 
 bool HeadlessPlatform::choose_save_path(char* path, size_t size) {
+    dialog_proposal = path;
     if (dialog_answer.empty() || dialog_answer.size() + 1 > size) return false;
     std::memcpy(path, dialog_answer.c_str(), dialog_answer.size() + 1);
     return true;

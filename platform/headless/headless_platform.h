@@ -57,6 +57,8 @@ public:
     std::string clipboard_text;
     ImageBuffer clipboard_bitmap;
     std::map<std::string, std::vector<uint8_t>> files;
+    CursorId cursor_at_write = CURSOR_ARROW;  // shown while the last file was written
+    std::string dialog_proposal;  // the path the last save dialog opened with
     std::vector<DrawnText> texts;
 
     uint32_t now_ms() override { return clock; }

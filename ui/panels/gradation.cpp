@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/gradation_area.h"
 #include "ui/panels/panels.h"
 #include "ui/title_bar.h"
 #include "ui/window_events.h"
@@ -42,17 +43,7 @@ void mid_point(const AppState& s, double& x, double& y) {
 }
 
 void prepare(AppState& s, Platform& p) {
-    if (!s.image_valid) {
-        const GradationSettings g = gradation_settings(s);
-        const bool wait = gradation_shows_wait_cursor(g);
-        if (wait) p.set_cursor(CURSOR_WAIT);
-        // Coarse cells may pass the area's edge, but not the buffer's.
-        Image area = sub_image(s.back_buffer, AREA_ORIGIN.x, AREA_ORIGIN.y, BACK_WIDTH - AREA_ORIGIN.x,
-                               BACK_HEIGHT - AREA_ORIGIN.y);
-        render_gradation(g, area);
-        if (wait) p.set_cursor(CURSOR_ARROW);
-        s.image_valid = 1;
-    }
+    render_gradation_area(s, p);
     if (s.drag_state == AREA_GRIP) apply_mode_size(s, p);
 }
 
