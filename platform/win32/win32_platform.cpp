@@ -35,10 +35,11 @@ HFONT create_ui_font() {
 }
 
 std::wstring widen(const char* text, UINT code_page) {
-    const int n = MultiByteToWideChar(code_page, 0, text, -1, nullptr, 0);
+    // Bytes the code page cannot read give no text, never a path with stand-in characters.
+    const int n = MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, text, -1, nullptr, 0);
     if (n <= 0) return std::wstring();
     std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(code_page, 0, text, -1, out.data(), n);
+    MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, text, -1, out.data(), n);
     out.resize(static_cast<size_t>(n - 1));
     return out;
 }
@@ -186,8 +187,9 @@ void Win32Platform::post_quit() { PostQuitMessage(0); }
 
 bool Win32Platform::open_clipboard() {
     // Another program may hold the clipboard for a moment: retry briefly, never block.
+    // The window must own it: emptied for no owner, the clipboard may refuse the data.
     for (int attempt = 0; attempt < 8; ++attempt) {
-        if (OpenClipboard(nullptr)) return true;
+        if (OpenClipboard(window)) return true;
         Sleep(4);
     }
     return false;
@@ -341,7 +343,10 @@ bool Win32Platform::choose_save_path(char* path, size_t size) {
     ofn.nMaxFile = MAX_PATH;
     ofn.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
     ofn.lpstrTitle = title.c_str();
-    ofn.Flags = OFN_FILEMUSTEXIST;
+    // A save dialog holds no name to "must exist" (checked under Wine): the proposal "bmp_"
+    // can be confirmed. The chosen folder must not become our working folder, which
+    // would keep the user from removing it.
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetSaveFileNameW(&ofn)) return false;
     // Back to the 8-bit path the program stores. A choice that does not fit, or that the
     // code page cannot spell, is refused: a cut or garbled prefix would save elsewhere.

@@ -296,6 +296,7 @@ def test_hand_edits_change_the_copied_colour(desk):
 
 
 from area_views import *  # noqa: E402,F401,F403  (the capture and gradation views)
+from pictures import *  # noqa: E402,F401,F403  (files, clipboard bitmap, save folder)
 
 
 def main():

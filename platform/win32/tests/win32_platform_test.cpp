@@ -1,11 +1,15 @@
 // Tests of the Win32 backend on the real system calls (run under Wine when cross-compiled).
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <memory>
 #include <filesystem>
 #include <string>
 #include <thread>
 
+#include "commands/command_ids.h"
+#include "commands/dispatch.h"
 #include "platform/win32/win32_platform.h"
 
 namespace {
@@ -62,6 +66,37 @@ TEST(Win32Files, AtomicWriteCreatesReplacesReadsBackAndFailsCleanly) {
     EXPECT_FALSE(p.read_file(nowhere.c_str(), 10, got));
 }
 
+// Ctrl+S on the real files: a save that cannot be made in full leaves no file, not even
+// under a cut name, and does not count.
+TEST(Win32Files, SavesCountOnlyWhenTheWholeFileIsWritten) {
+    TempFolder dir;
+    Win32Platform p(GetModuleHandleW(nullptr));
+    auto s = std::make_unique<AppState>();
+    initialize_state(*s, dir.path.c_str(), 1024, 768, 0);
+    s->back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT), s->window_mode = MODE_RGB_PANEL;
+    const struct { const char* why; std::string prefix; bool read_only_first; int counter; } rows[] = {
+        {"a folder that exists", dir.path + "bmp_", false, 1},
+        {"a read-only earlier file of that number", dir.path + "bmp_", true, 0},
+        {"a folder that refuses new files (under Wine, /sys refuses even root)", "Z:\\sys\\bmp_", false, 0},
+        {"a folder since removed", dir.path + "gone\\bmp_", false, 0},
+        {"a prefix one byte too long for the number", dir.path + std::string(PATH_SIZE - 6 - dir.path.size(), 'a'), false, 0},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.why);
+        std::snprintf(s->save_prefix, sizeof s->save_prefix, "%s", r.prefix.c_str());
+        s->save_counter = 0;
+        if (r.read_only_first) SetFileAttributesA((dir.path + "bmp_01.bmp").c_str(), FILE_ATTRIBUTE_READONLY);
+        dispatch_command(*s, &p, CMD_SAVE_BITMAP);
+        EXPECT_EQ(s->save_counter, r.counter);
+    }
+    std::vector<std::string> files;
+    for (const auto& f : std::filesystem::directory_iterator(dir.dir)) files.push_back(f.path().filename().string());
+    EXPECT_EQ(files, std::vector<std::string>{"bmp_01.bmp"});
+    EXPECT_EQ(std::filesystem::file_size(dir.dir / "bmp_01.bmp"), 12342u);  // the first row's 64 x 64 swatch
+    SetFileAttributesA((dir.path + "bmp_01.bmp").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(widen("bmp_\xff", CP_UTF8), L"") << "bytes the code page cannot read";
+}
+
 TEST(Win32Files, ExeDirEndsWithSeparatorAndHoldsTheProgram) {
     char exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
@@ -91,6 +126,7 @@ TEST(Win32Clipboard, TextIsPutInFortyBytesAtMostAndABusyClipboardFailsQuickly) {
     WaitForSingleObject(opened, 5000);
     const DWORD start = GetTickCount();
     EXPECT_FALSE(p.set_clipboard_text("after"));
+    EXPECT_FALSE(p.set_clipboard_bitmap(p.create_surface(2, 2)));
     EXPECT_LT(GetTickCount() - start, 500u);
     SetEvent(release);
     holder.join();
