@@ -1,14 +1,20 @@
 // Colour reduction of a 640 x 480 picture: quantise, dither and build the 8-bit file image,
-// ours against the literal version, on a smooth picture and one of all-distinct colours.
+// ours against the literal version, on a smooth picture and one of all-distinct colours;
+// and the whole Ctrl+Shift+S on such a capture area.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
+#include "app/state.h"
+#include "commands/command_ids.h"
+#include "commands/dispatch.h"
 #include "export/bmp_writer.h"
 #include "export/quantizer.h"
+#include "platform/headless/headless_platform.h"
 #include "reference/quantizer_reference.h"
 
 namespace {
@@ -71,9 +77,33 @@ void bm_reduce(benchmark::State& state) {
     }
 }
 
+// The command on a capture area showing the picture: reading the area, the reduction and the
+// file written through the platform, checked against the literal version's file.
+template <const std::vector<uint8_t>& (*source)()>
+void bm_save_command(benchmark::State& state) {
+    const std::vector<uint8_t>& px = source();
+    const std::vector<uint8_t> expected = reduce<ReferenceQuantizer>(px);
+    HeadlessPlatform p;
+    const auto s = std::make_unique<AppState>();
+    initialize_state(*s, "C:\\T\\", 1024, 768, 0);
+    s->back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT), s->window_mode = MODE_CAPTURE, s->area_size = {W, H};
+    for (int i = 0; i < W * H; ++i)
+        set_pixel(s->back_buffer, AREA_ORIGIN.x + i % W, AREA_ORIGIN.y + i / W, make_color(px[3 * i], px[3 * i + 1], px[3 * i + 2]));
+    for (auto _ : state) {
+        s->save_counter = 0;
+        dispatch_command(*s, &p, CMD_SAVE_REDUCED_BITMAP);
+        if (s->save_counter != 1 || p.files["C:\\T\\bmp_01.bmp"] != expected) {
+            state.SkipWithError("no file, or not the literal version's");
+            break;
+        }
+    }
+}
+
 }  // namespace
 
 BENCHMARK_TEMPLATE(bm_reduce, ColorQuantizer, natural)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(bm_save_command, natural)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(bm_reduce, ReferenceQuantizer, natural)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(bm_reduce, ColorQuantizer, adversarial)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(bm_save_command, adversarial)->Unit(benchmark::kMillisecond);
 BENCHMARK_TEMPLATE(bm_reduce, ReferenceQuantizer, adversarial)->Unit(benchmark::kMillisecond)->Iterations(2);
