@@ -1,6 +1,7 @@
 // Bitmap export: builds the file images in memory and hands them to the platform whole.
 #include "commands/picture_actions.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -44,18 +45,14 @@ void count_save(AppState& s, bool saved) {
 }
 
 // The dialog opens in the folder of the current prefix proposing "bmp_" there; the path
-// confirmed becomes the prefix. A path the field cannot hold keeps the old prefix.
+// confirmed becomes the prefix. (In a folder too long for any numbered file the proposal is cut.)
 void choose_save_directory(AppState& s, Platform& p) {
-    const std::string_view prefix = s.save_prefix;
-    const size_t folder = prefix.find_last_of("\\/") + 1;  // 0 when there is no folder
-    char path[2 * PATH_SIZE] = {};
-    std::memcpy(path, prefix.data(), folder);
-    std::memcpy(path + folder, PROPOSED_NAME, sizeof PROPOSED_NAME);
+    const int folder = static_cast<int>(std::string_view(s.save_prefix).find_last_of("\\/") + 1);  // 0: none
+    char path[PATH_SIZE];
+    std::snprintf(path, sizeof path, "%.*s%s", folder, s.save_prefix, PROPOSED_NAME);
     if (!p.choose_save_path(path, sizeof path)) return;
-    const size_t n = strnlen(path, sizeof path);
-    if (n >= sizeof s.save_prefix) return;
     std::memset(s.save_prefix, 0, sizeof s.save_prefix);
-    std::memcpy(s.save_prefix, path, n);
+    std::memcpy(s.save_prefix, path, strnlen(path, sizeof path - 1));
 }
 
 }  // namespace

@@ -1,33 +1,45 @@
-// A failed save leaves the old file and no side file; a read-only file is never replaced.
+// A failed save leaves the old file and no side file; a read-only file is never replaced. The
+// settings file and both pictures (Ctrl+S, Ctrl+Shift+S) go through the same faults.
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
+#include "commands/command_ids.h"
+#include "commands/dispatch.h"
 #include "ui_fixture.h"
 
 namespace {
 
 TEST(SaveFaults, OldFileKeptSideFileRemovedReadOnlyLeftAlone) {
-    const std::string path = "C:\\Tintora\\qv.ini";
-    const std::vector<uint8_t> old(SETTINGS_SIZE, 0x5A);
-    const struct { const char* name; FileFault fault; size_t after; bool read_only; int result; } rows[] = {
-        {"cannot create", FileFault::cannot_create, 0, false, 0},
-        {"write cut partway", FileFault::write_fails_partway, 100, false, 0},
-        {"disk full one byte early", FileFault::disk_full, SETTINGS_SIZE - 1, false, 0},
-        {"rename fails", FileFault::rename_fails, 0, false, 0},
-        {"read-only target", FileFault::none, 0, true, 0},
-        {"no fault", FileFault::none, 0, false, 1},
+    const struct { const char* name; FileFault fault; long cut_at; bool read_only; bool saved; } rows[] = {
+        {"cannot create", FileFault::cannot_create, 0, false, false},
+        {"nothing written", FileFault::write_fails_partway, 0, false, false},
+        {"headers only", FileFault::write_fails_partway, 54, false, false},
+        {"write cut partway", FileFault::write_fails_partway, 100, false, false},
+        {"disk full one byte early", FileFault::disk_full, -1, false, false},  // cut_at < 0: that many bytes short
+        {"rename fails", FileFault::rename_fails, 0, false, false},
+        {"read-only target", FileFault::none, 0, true, false},
+        {"no fault", FileFault::none, 0, false, true},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.name);
-        HeadlessPlatform p;
-        p.files[path] = old;
-        p.fault = r.fault, p.fail_after_bytes = r.after;
-        if (r.read_only) p.read_only.insert(path);
-        EXPECT_EQ(save_settings(*fresh_state(), p), r.result);
-        EXPECT_EQ(p.files.count(path + ".new"), 0u);
-        EXPECT_EQ(p.files.at(path) == old, r.result == 0);
-        EXPECT_EQ(p.files.at(path).size(), SETTINGS_SIZE);
-    }
+    // In the capture view at save_counter 7: the pictures are file 08, and only a whole one counts.
+    const struct { const char* path; long size; uint16_t command; } saves[] = {
+        {"C:\\Tintora\\qv.ini", SETTINGS_SIZE, 0}, {"C:\\Tintora\\bmp_08.bmp", 12342, CMD_SAVE_BITMAP},
+        {"C:\\Tintora\\bmp_08.bmp", 1078 + 4096, CMD_SAVE_REDUCED_BITMAP}};
+    const std::vector<uint8_t> old = {'o', 'l', 'd'};
+    for (const auto& r : rows)
+        for (const auto& save : saves) {
+            SCOPED_TRACE(testing::Message() << r.name << ", " << save.path << " " << save.size);
+            Started t(MODE_CAPTURE);
+            t.s.save_counter = 7;
+            t.p.files[save.path] = old;
+            t.p.fault = r.fault, t.p.fail_after_bytes = static_cast<size_t>(r.cut_at < 0 ? save.size + r.cut_at : r.cut_at);
+            if (r.read_only) t.p.read_only.insert(save.path);
+            const bool saved = save.command ? (dispatch_command(t.s, &t.p, save.command), t.s.save_counter == 8)
+                                            : save_settings(t.s, t.p) == 1;
+            EXPECT_EQ(saved, r.saved);
+            EXPECT_EQ(t.s.save_counter, save.command && r.saved ? 8 : 7);
+            EXPECT_EQ(t.p.files.size(), 1u) << "a side file left behind";
+            EXPECT_EQ(t.p.files.at(save.path).size(), size_t(r.saved ? save.size : 3));
+        }
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 """End-to-end tests of the capture and gradation views, over a known picture on the whole screen."""
+import os
 import random
 import time
 
 from harness import wait_for
-from e2e import artefact, keep, running
+from e2e import artefact, expect, keep, pixels, running, saved
 
 INK, PAPER = (0x20, 0x40, 0x60), (0xE0, 0xC0, 0xA0)
 
@@ -36,9 +37,10 @@ def mode(desk, picker, key, size):
 
 
 def test_capture(desk):
-    """Live, the area shows the screen 30 px left of and above its corner, kept on near the edges; a capture
-    drag pushed to the top takes it at y = 0 and brings the window down; the grip then grows the window
-    over the screen that lay under it."""
+    """Live, the area shows the screen 30 px left of and above its corner, kept on near the edges; Ctrl+S,
+    Ctrl+Shift+S and Ctrl+X give a 24-bit file, an 8-bit one (two colours: exactly) and a clipboard bitmap of
+    the area shown; a capture drag pushed to the top takes it at y = 0 and brings the window down; the grip
+    then grows the window over the screen that lay under it."""
     tile = show_tile(desk)
     with running(desk, "capture", (512, 300)) as picker:
         x, y, _, _ = mode(desk, picker, "F1", (67, 83))
@@ -46,6 +48,13 @@ def test_capture(desk):
             desk.move_pointer(*pointer)
             shot = wait_area(desk, picker, lambda i, j: tile(sx + i, sy + j), f"the area from {sx},{sy}")
         keep(desk, shot, "capture-live", picker.geometry())
+        desk.set_clipboard("placeholder")
+        desk.key(picker.wid, "ctrl+s", "ctrl+shift+s", "ctrl+x")
+        for name, bits in (("bmp_01.bmp", 24), ("bmp_02.bmp", 8)):
+            data = saved(os.path.join(picker.folder, name))
+            expect(data[28] == bits and pixels(data) == area(shot, picker.geometry()), f"{name} is not the area")
+        wait_for("the area on the clipboard as image/bmp", lambda: pixels(desk.run(["xclip", "-o", "-selection",
+                 "clipboard", "-t", "image/bmp"], check=False).stdout) == area(shot, picker.geometry()), 5, 0.2)
         desk.drag((x + 5, y + 6), (300, 200), (200, 34))  # the pointer's top limit: the area's top at 0
         g = picker.wait_geometry("the window at y = 0", lambda g: g == (165, 0, 67, 83))
         keep(desk, wait_area(desk, picker, lambda i, j: tile(166 + i, j), "the area from 166,0"), "capture-fixed", g)

@@ -116,6 +116,38 @@ def test_copy_text(desk):
         wait_for('"0x563412" on the clipboard', lambda: desk.clipboard() == "0x563412", 5)
 
 
+def pixels(bmp):
+    """A BMP file's pixels as ImageMagick decodes them, top row first."""
+    raw = subprocess.run(["convert", "bmp:-", "-depth", "8", "rgb:-"], input=bmp, capture_output=True, timeout=30).stdout
+    return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
+
+
+def saved(path):
+    return wait_for(path, lambda: os.path.exists(path) and open(path, "rb").read())
+
+
+def test_swatch_and_save_folder(desk):
+    """Ctrl+S in the RGB panel writes a swatch of the colour; the save-folder dialog (its title read back), driven
+    by keys, sends the next file to the folder typed in it, and qv.ini keeps that prefix."""
+    title = "ビットマップ保存ディレクトリの設定"
+    with running(desk, "save-folder", (128, 100)) as picker:
+        wait_swatch(desk, picker, STRIPES[0])
+        desk.key(picker.wid, "ctrl+s")
+        expect(pixels(saved(os.path.join(picker.folder, "bmp_01.bmp"))) == [STRIPES[0]] * 64 * 64, "not a swatch")
+        os.makedirs(folder := os.path.join(picker.folder, "chosen"))
+        x, y, _, _ = picker.geometry()
+        desk.move_pointer(x + 30, y + 30)
+        desk.run(["xdotool", "click", "3", "sleep", "0.5", "key", "--delay", "80", "Up", "Up", "Return"])  # above Quit
+        dialog = wait_for("the save-folder dialog", lambda: desk.windows(title))[0]
+        prefix = "Z:" + folder.replace("/", "\\") + "\\bmp_"
+        desk.run(["xdotool", "windowfocus", "--sync", str(dialog), "key", "ctrl+a", "type", "--delay", "20", prefix])
+        desk.run(["xdotool", "key", "Return"])
+        wait_for("the dialog to close", lambda: not desk.windows(title))
+        desk.key(picker.wid, "ctrl+s")
+        saved(os.path.join(folder, "bmp_02.bmp"))
+    expect(picker.settings()[206:].split(b"\0")[0] == prefix.encode(), "qv.ini holds another prefix")
+
+
 def test_notation_from_popup(desk):
     """Fix the colour, open the popup on the window and choose HTML in the notation submenu."""
     with running(desk, "popup", (128, 100)) as picker:
@@ -296,7 +328,6 @@ def test_hand_edits_change_the_copied_colour(desk):
 
 
 from area_views import *  # noqa: E402,F401,F403  (the capture and gradation views)
-from pictures import *  # noqa: E402,F401,F403  (files, clipboard bitmap, save folder)
 
 
 def main():

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <memory>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
 #include <thread>
 
@@ -66,34 +68,35 @@ TEST(Win32Files, AtomicWriteCreatesReplacesReadsBackAndFailsCleanly) {
     EXPECT_FALSE(p.read_file(nowhere.c_str(), 10, got));
 }
 
-// Ctrl+S on the real files: a save that cannot be made in full leaves no file, not even
-// under a cut name, and does not count.
+// Ctrl+S on the real files: a save that cannot be made in full counts nothing and leaves no
+// file, not even under a cut name; a read-only file is the user's "do not change".
 TEST(Win32Files, SavesCountOnlyWhenTheWholeFileIsWritten) {
     TempFolder dir;
     Win32Platform p(GetModuleHandleW(nullptr));
-    auto s = std::make_unique<AppState>();
+    const auto s = std::make_unique<AppState>();
     initialize_state(*s, dir.path.c_str(), 1024, 768, 0);
     s->back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT), s->window_mode = MODE_RGB_PANEL;
-    const struct { const char* why; std::string prefix; bool read_only_first; int counter; } rows[] = {
-        {"a folder that exists", dir.path + "bmp_", false, 1},
-        {"a read-only earlier file of that number", dir.path + "bmp_", true, 0},
-        {"a folder that refuses new files (under Wine, /sys refuses even root)", "Z:\\sys\\bmp_", false, 0},
-        {"a folder since removed", dir.path + "gone\\bmp_", false, 0},
-        {"a prefix one byte too long for the number", dir.path + std::string(PATH_SIZE - 6 - dir.path.size(), 'a'), false, 0},
+    const std::string kept = dir.path + "bmp_05.bmp";
+    std::ofstream(kept, std::ios::binary) << "the user's picture";
+    ASSERT_TRUE(SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_READONLY));
+    const struct { const char* why; std::string prefix; int counter, after; } rows[] = {
+        {"a folder that exists", dir.path + "bmp_", 0, 1},
+        {"a read-only earlier file of that number", dir.path + "bmp_", 4, 4},
+        {"a folder that refuses new files (under Wine, /sys refuses even root)", "Z:\\sys\\bmp_", 0, 0},
+        {"a prefix one byte too long for the number", dir.path + std::string(PATH_SIZE - 6 - dir.path.size(), 'a'), 0, 0},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.why);
         std::snprintf(s->save_prefix, sizeof s->save_prefix, "%s", r.prefix.c_str());
-        s->save_counter = 0;
-        if (r.read_only_first) SetFileAttributesA((dir.path + "bmp_01.bmp").c_str(), FILE_ATTRIBUTE_READONLY);
+        s->save_counter = r.counter;
         dispatch_command(*s, &p, CMD_SAVE_BITMAP);
-        EXPECT_EQ(s->save_counter, r.counter);
+        EXPECT_EQ(s->save_counter, r.after);
     }
-    std::vector<std::string> files;
-    for (const auto& f : std::filesystem::directory_iterator(dir.dir)) files.push_back(f.path().filename().string());
-    EXPECT_EQ(files, std::vector<std::string>{"bmp_01.bmp"});
-    EXPECT_EQ(std::filesystem::file_size(dir.dir / "bmp_01.bmp"), 12342u);  // the first row's 64 x 64 swatch
-    SetFileAttributesA((dir.path + "bmp_01.bmp").c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::map<std::string, uintmax_t> sizes;
+    for (const auto& f : std::filesystem::directory_iterator(dir.dir)) sizes[f.path().filename().string()] = f.file_size();
+    EXPECT_EQ(sizes, (std::map<std::string, uintmax_t>{{"bmp_01.bmp", 12342}, {"bmp_05.bmp", 18}}));
+    EXPECT_TRUE(GetFileAttributesA(kept.c_str()) & FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(widen("bmp_\xff", CP_UTF8), L"") << "bytes the code page cannot read";
 }
 
