@@ -8,16 +8,24 @@
 #include "commands/replay.h"
 #include "ui/frame.h"
 
-void initialize_app(AppState& s, Platform& p) {
+void initialize_app(AppState& s, Platform& p, const AppState* surfaces_of) {
     const std::string dir = p.exe_dir();
     const Size screen = p.screen_size();
     initialize_state(s, dir.c_str(), screen.width, screen.height, p.button_face_color());
     s.edge_colors = p.edge_colors();
-    s.back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
-    s.frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
-    s.next_frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
-    s.hls_picture = p.load_hls_picture();
-    s.zoom_source = p.create_surface(ZOOM_SOURCE_SIZE, ZOOM_SOURCE_SIZE);
+    if (surfaces_of) {
+        s.back_buffer = surfaces_of->back_buffer;
+        s.frame = surfaces_of->frame;
+        s.next_frame = surfaces_of->next_frame;
+        s.hls_picture = surfaces_of->hls_picture;
+        s.zoom_source = surfaces_of->zoom_source;
+    } else {
+        s.back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
+        s.frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
+        s.next_frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
+        s.hls_picture = p.load_hls_picture();
+        s.zoom_source = p.create_surface(ZOOM_SOURCE_SIZE, ZOOM_SOURCE_SIZE);
+    }
     load_settings(s, p);
     replay_saved_choices(s);
 }

@@ -3,9 +3,10 @@
 #include "app/state.h"
 #include "platform/platform.h"
 
-// Defaults, computed tables, back buffer, settings and the replay of the loaded
-// choices; the window is not touched yet.
-void initialize_app(AppState& s, Platform& p);
+// Defaults, computed tables, the drawing surfaces, settings and the replay of the loaded
+// choices; the window is not touched yet. With `surfaces_of`, the surfaces and pictures of
+// that record are used instead of new ones (tests and fuzzers start many records).
+void initialize_app(AppState& s, Platform& p, const AppState* surfaces_of = nullptr);
 // Gives the window its start place (window_pos, kept on the monitor) and the size of window_mode.
 void place_window(AppState& s, Platform& p);
 // One frame of the main loop: chip mode follows the pointer, then the window is painted and

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/settings.h"
-#include "commands/replay.h"
 #include "ui/frame.h"
 #include "ui_fixture.h"
 
@@ -28,26 +27,26 @@ TEST(SettingsCorruption, EveryCutAndBitFlipLoadsPaintsAndResavesStably) {
         files.emplace_back("bit " + std::to_string(bit) + " flipped", good);
         files.back().second[bit / 8] ^= static_cast<uint8_t>(1u << (bit % 8));
     }
-    // One started picker for all, its state set back before each file: a start per file would
-    // allocate gigabytes of surfaces.
-    Started t;
+    // One platform and one set of surfaces for all: a start per file would allocate gigabytes.
+    HeadlessPlatform p;
+    const auto surfaces = fresh_state();
+    initialize_app(*surfaces, p);
     for (const auto& [name, file] : files) {
         SCOPED_TRACE(name);
-        t.p.files[PATH] = file;
-        initialize_state(t.s, "C:\\Tintora\\", 1024, 768, 0xC0C0C0);
-        load_settings(t.s, t.p);
-        replay_saved_choices(t.s);
-        const Bytes first = saved(t.s, t.p);
+        p.files[PATH] = file;
+        const auto s = std::make_unique<AppState>();
+        initialize_app(*s, p, surfaces.get());
+        const Bytes first = saved(*s, p);
         const auto again = fresh_state();
-        load_settings(*again, t.p);
+        load_settings(*again, p);
         EXPECT_EQ(first.size(), SETTINGS_SIZE);
-        EXPECT_EQ(saved(*again, t.p), first);
+        EXPECT_EQ(saved(*again, p), first);
         for (int mode = 0; mode < MODE_COUNT; ++mode) {
-            t.s.window_mode = mode;
-            paint_window(t.s, t.p, PRESENT_ALWAYS);
-            EXPECT_EQ(wh({t.p.last_frame.image.width, t.p.last_frame.image.height}), wh(mode_size(t.s))) << "mode " << mode;
+            s->window_mode = mode;
+            paint_window(*s, p, PRESENT_ALWAYS);
+            EXPECT_EQ(wh({p.last_frame.image.width, p.last_frame.image.height}), wh(mode_size(*s))) << "mode " << mode;
         }
-        t.p.texts.clear();
+        p.texts.clear();
     }
 }
 

@@ -110,12 +110,14 @@ TEST(Pointer, RecordPressChoosesTheCellFixesAndMovesTheWindow) {
     }
 }
 
-// However a drag ends, nothing of it stays: no drag, the pointer released.
+// However a drag ends, nothing of it stays: no drag, the pointer released. A press on the
+// swatch while a slider drag runs (its release went elsewhere) ends it before the pick drag.
 TEST(Pointer, DragsEndOnReleaseOutsideFocusLossOrPointerLoss) {
     void (*const ends[])(Started&) = {
         [](Started& t) { t.p.pointer = {-900, 5000}, on_mouse_move(t.s, t.p, -1000, 4000), on_left_up(t.s, t.p); },
-        [](Started& t) { on_focus_lost(t.s, t.p); }, [](Started& t) { on_capture_lost(t.s, t.p); }};
-    for (int i = 0; i < 3; ++i) {
+        [](Started& t) { on_focus_lost(t.s, t.p); }, [](Started& t) { on_capture_lost(t.s, t.p); },
+        [](Started& t) { t.press(5, 6), on_left_up(t.s, t.p); }};
+    for (int i = 0; i < 4; ++i) {
         Started t(MODE_RGB_PANEL);
         drag_by(t, 10, 5, 10, 0, 0);
         ASSERT_EQ(seq<int>(t.s.drag_state, t.p.captured), seq(0, 1));

@@ -169,6 +169,9 @@ void on_mouse_move(AppState& s, Platform& p, int x, int y) {
 }
 
 void on_left_down(AppState& s, Platform& p, int x, int y) {
+    // A press while a drag still runs (its release went elsewhere) ends that drag first:
+    // two at once would leave one of them running after the next release.
+    end_drag(s, p);
     p.capture_pointer();
     s.press_time = p.now_ms();
     if (y > TITLE_BAR_HEIGHT) {

@@ -12,7 +12,6 @@
 #include "app/app.h"
 #include "app/placement.h"
 #include "app/settings.h"
-#include "commands/replay.h"
 #include "fuzz_checks.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/window_events.h"
@@ -57,14 +56,20 @@ Image guarded_surface(HeadlessPlatform& p) {
     return sub_image(whole, GUARD, GUARD, BACK_WIDTH, BACK_HEIGHT);
 }
 
-// A platform and the program's two surfaces, kept from run to run: making a screen and two
-// 643 x 500 surfaces anew, or even clearing them whole, would cost more than a run.
+// A platform and the program's surfaces, kept from run to run: making a screen and the
+// 643 x 500 surfaces anew, or even clearing them whole, would cost more than a run. The
+// three the frame is made in sit inside rings of canaries.
 struct Kept {
     HeadlessPlatform p;
-    Image back, frame;
+    AppState surfaces;  // only its surfaces and pictures are used
     bool screen_changed = false;
     Size drawn{BACK_WIDTH, BACK_HEIGHT};  // the part of the surfaces the last run may have drawn in
-    explicit Kept(Size screen) : p(screen.width, screen.height), back(guarded_surface(p)), frame(guarded_surface(p)) {}
+    explicit Kept(Size screen) : p(screen.width, screen.height) {
+        initialize_app(surfaces, p);
+        surfaces.back_buffer = guarded_surface(p);
+        surfaces.frame = guarded_surface(p);
+        surfaces.next_frame = guarded_surface(p);
+    }
 };
 
 void clear(const Image& img, Size part) {
@@ -76,8 +81,7 @@ void clear(const Image& img, Size part) {
 HeadlessPlatform& fresh(Kept& k, const Desk& desk) {
     HeadlessPlatform& p = k.p;
     if (k.screen_changed) clear(p.screen.image, desk.screen);
-    clear(k.back, k.drawn);
-    clear(k.frame, k.drawn);
+    for (const Image& img : {k.surfaces.back_buffer, k.surfaces.frame, k.surfaces.next_frame}) clear(img, k.drawn);
     k.screen_changed = false;
     k.drawn = {};
     p.monitors.assign(1, {0, 0, desk.screen.width, desk.screen.height});
@@ -203,13 +207,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         in.at += taken, in.left -= taken;
     }
 
-    // What initialize_app does, on the kept surfaces.
     const auto s = std::make_unique<AppState>();
-    initialize_state(*s, p.directory.c_str(), desk.screen.width, desk.screen.height, p.button_face_color());
-    s->back_buffer = k.back;
-    s->frame = k.frame;
-    load_settings(*s, p);
-    replay_saved_choices(*s);
+    initialize_app(*s, p, &k.surfaces);
     place_window(*s, p);
     Reload reload;
     initialize_state(*reload.twin, p.directory.c_str(), desk.screen.width, desk.screen.height, 0xF0F0F0);
@@ -230,5 +229,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Nothing restores a canary: one look at the end sees a write outside at any time.
     REQUIRE(guard_intact(s->back_buffer));
     REQUIRE(guard_intact(s->frame));
+    REQUIRE(guard_intact(s->next_frame));
     return 0;
 }

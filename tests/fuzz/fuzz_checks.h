@@ -30,7 +30,7 @@ inline void require_values_in_range(const AppState& s) {
     // mix_mode keeps any stored value: the mixer leaves its table alone for an unknown model.
     REQUIRE(within(s.mix_ratio, 0, 100));
     REQUIRE(within(s.edit_target, EDIT_NONE, EDIT_OUT));
-    REQUIRE(within(s.panel_focus, -1, RECORDED_COUNT - 1));
+    REQUIRE(within(s.panel_focus, -1, MIX_TABLE_SIZE - 1));  // the mix strip's place is the widest item
     REQUIRE(within(s.marked_cell, 0, RECORDED_COUNT - 1));
     REQUIRE(within(s.save_counter, 0, 99));
     REQUIRE(within(s.area_size.width, 1, AREA_MAX_WIDTH));

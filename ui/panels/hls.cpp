@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "ui/panels/panels.h"
-#include "ui/panels/slider_keys.h"
 #include "ui/panels/sliders.h"
 #include "ui/title_bar.h"
 

@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "ui/panels/panels.h"
-#include "ui/panels/slider_keys.h"
 #include "ui/panels/sliders.h"
 
 namespace {

@@ -1,4 +1,4 @@
-// The slider rows of the RGB and HLS panels and their sideways drag.
+// The slider rows of the RGB and HLS panels, their sideways drag and their keys.
 #include "ui/panels/sliders.h"
 
 #include <cstdio>
@@ -24,4 +24,23 @@ void start_drag(AppState& s, Platform& p, int item, int value) {
 int slider_drag_value(const AppState& s, Platform& p, int snap) {
     const int v = s.drag_start_value + 2 * (p.pointer_pos().x - s.drag_origin.x);
     return s.shift_down ? snap_to(v, snap) : v;
+}
+
+void move_slider_row(AppState& s, bool up) {
+    const int r = s.panel_focus % 3;  // -1 stays -1
+    if (up)
+        s.panel_focus = r == 1 || r == 2 ? r - 1 : 2;
+    else
+        s.panel_focus = r < 2 ? r + 1 : 0;
+}
+
+int slider_key_value(const AppState& s, Key key, int value, int end_value) {
+    const int step = s.shift_down ? 1 : 8;
+    switch (key) {
+    case KEY_LEFT: return value - step;
+    case KEY_RIGHT: return value + step;
+    case KEY_HOME: return 0;
+    case KEY_END: return end_value;
+    default: return value;
+    }
 }
