@@ -176,12 +176,14 @@ void sanitize_settings(AppState& s) {
     for (int32_t* flag : {&s.hold, &s.hex_uppercase, &s.grad_out_at_mid, &s.chip_mode})
         *flag = *flag != 0;
 
-    // The area (and so the capture window) must fit the back buffer; blocks must
-    // advance and stay inside the area.
+    // The area (and so the capture window) must fit the back buffer. Blocks must advance
+    // and need be no larger than the largest area; one larger than the current area is
+    // harmless (the renderer cuts it), and a resize that makes the area smaller than a
+    // block keeps it, so the file reloads as it was saved.
     clamp_to(s.area_size.width, 1, AREA_MAX_WIDTH);
     clamp_to(s.area_size.height, 1, AREA_MAX_HEIGHT);
-    clamp_to(s.grad_block_w, 1, s.area_size.width);
-    clamp_to(s.grad_block_h, 1, s.area_size.height);
+    clamp_to(s.grad_block_w, 1, AREA_MAX_WIDTH);
+    clamp_to(s.grad_block_h, 1, AREA_MAX_HEIGHT);
 
     default_unless_fraction(s.grad_in_x, 0.0);
     default_unless_fraction(s.grad_in_y, 0.0);

@@ -152,7 +152,7 @@ TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
         {"refresh 7 kept", 44, 2, 7, 7}, {"mix 9 kept", 54, 4, 9, 9}, {"shape 8", 58, 4, 8, SHAPE_LINEAR},
         {"repeat 3", 62, 4, 3, REPEAT_INFINITE}, {"wave -1", 66, 4, 0xFFFFFFFF, WAVE_TRIANGLE},
         {"cycles 0", 74, 4, 0, 1}, {"area width -7", 46, 4, 0xFFFFFFF9, 1}, {"area width 641", 46, 4, 641, 640},
-        {"area height 481", 50, 4, 481, 480}, {"block width 0", 78, 4, 0, 1}, {"block width past area", 78, 4, 65, 64},
+        {"area height 481", 50, 4, 481, 480}, {"block width 0", 78, 4, 0, 1}, {"block width past the largest area", 78, 4, 641, 640},
         {"in x NaN", 86, 8, bits(nan), bits(0.0)}, {"in x 1e300", 86, 8, bits(1e300), bits(0.0)},
         {"out y inf", 110, 8, bits(inf), bits(1.0)}, {"mid 1.5", 118, 8, bits(1.5), bits(0.5)},
         {"colour top byte", 36, 4, 0xFF563412, 0x563412}, {"out colour top byte", 202, 4, 0x01FF8040, 0xFF8040}};
@@ -161,11 +161,11 @@ TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
         put(file, c.offset, c.value, c.width);
         EXPECT_EQ(get(encoded(*start(&file)), c.offset, c.width), c.expected) << c.what;
     }
-    // Blocks follow a clamped area, and so does the window.
+    // The window follows a clamped area; blocks stay within the largest area.
     Bytes file(defaults());
     put(file, 16, MODE_CAPTURE, 4), put(file, 46, 5000, 4), put(file, 50, 3, 4), put(file, 78, 900, 4), put(file, 82, 4, 4);
     const auto s = start(&file);
-    EXPECT_EQ(wh({s->grad_block_w, s->grad_block_h}), wh({640, 3}));
+    EXPECT_EQ(wh({s->grad_block_w, s->grad_block_h}), wh({640, 4}));
     EXPECT_EQ(wh(s->window_sizes[MODE_CAPTURE]), wh({BACK_WIDTH, 22}));
     std::memset(file.data() + 206, 'A', PATH_SIZE);  // an unterminated prefix falls back to the default
     EXPECT_STREQ(start(&file)->save_prefix, "C:\\Tintora\\bmp_");

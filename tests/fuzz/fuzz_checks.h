@@ -35,8 +35,8 @@ inline void require_values_in_range(const AppState& s) {
     REQUIRE(within(s.save_counter, 0, 99));
     REQUIRE(within(s.area_size.width, 1, AREA_MAX_WIDTH));
     REQUIRE(within(s.area_size.height, 1, AREA_MAX_HEIGHT));
-    REQUIRE(within(s.grad_block_w, 1, s.area_size.width));
-    REQUIRE(within(s.grad_block_h, 1, s.area_size.height));
+    REQUIRE(within(s.grad_block_w, 1, AREA_MAX_WIDTH));
+    REQUIRE(within(s.grad_block_h, 1, AREA_MAX_HEIGHT));
     const Size w = mode_size(s);
     REQUIRE(within(w.width, 1, BACK_WIDTH) && within(w.height, 1, BACK_HEIGHT));
     // No NaN or infinity may reach the gradation renderer or the handle arithmetic.
