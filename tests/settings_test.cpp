@@ -1,20 +1,22 @@
-// The settings file: byte layout, round trip, marker and short files, fix-ups, hostile
-// values and failed saves.
+// The settings file: byte layout, round trip, marker and short files, fix-ups, hostile values,
+// every cut and bit flip, and failed saves.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "app/settings.h"
 #include "export/color_text.h"
+#include "ui/frame.h"
 #include "ui_fixture.h"
 
 namespace {
 
-const char* const PATH = "C:\\Tintora\\qv.ini";
+const std::string PATH = "C:\\Tintora\\qv.ini";
 using Bytes = std::vector<uint8_t>;
 
 Bytes encoded(const AppState& s) {
@@ -89,10 +91,7 @@ TEST(SettingsLayout, FieldsAtTheirOffsetsLittleEndian) {
 }
 
 TEST(SettingsFile, RoundTripBitForBitAndNoFileKeepsDefaults) {
-    HeadlessPlatform p;
-    ASSERT_EQ(save_settings(*unusual_state(), p), 1);
-    const Bytes file = p.files.at(PATH);
-    ASSERT_EQ(file.size(), SETTINGS_SIZE);
+    const Bytes file = encoded(*unusual_state());
     const auto s = start(&file);
     EXPECT_TRUE(same_persisted(*s, file));
     EXPECT_EQ(s->cur_r, 0x56) << "the components follow the loaded colour";
@@ -173,20 +172,57 @@ TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
     EXPECT_EQ(std::strlen(start(&file)->save_prefix), PATH_SIZE - 1u);
 }
 
-TEST(SettingsSave, FailedSaveKeepsTheOldFileOrNoneAndReturnsZero) {
+// Every cut and every single-bit flip of the default file loads, paints every mode at its size, and
+// saves bytes that load back to the same bytes.
+TEST(SettingsFile, EveryCutAndBitFlipLoadsPaintsAndResavesStably) {
+    std::vector<std::pair<std::string, Bytes>> files;
+    for (size_t n = 0; n <= SETTINGS_SIZE; ++n) files.emplace_back("cut to " + std::to_string(n), Bytes(defaults().begin(), defaults().begin() + n));
+    for (size_t bit = 0; bit < SETTINGS_SIZE * 8; ++bit) {
+        files.emplace_back("bit " + std::to_string(bit) + " flipped", defaults());
+        files.back().second[bit / 8] ^= static_cast<uint8_t>(1u << (bit % 8));
+    }
+    // One platform and one set of surfaces for all: a start per file would allocate gigabytes.
+    HeadlessPlatform p;
+    const auto surfaces = fresh_state();
+    initialize_app(*surfaces, p);
+    for (const auto& [name, file] : files) {
+        SCOPED_TRACE(name);
+        p.files[PATH] = file;
+        const auto s = std::make_unique<AppState>(), again = fresh_state();
+        initialize_app(*s, p, surfaces.get());
+        ASSERT_EQ(save_settings(*s, p), 1);
+        load_settings(*again, p);
+        EXPECT_EQ(encoded(*again), p.files.at(PATH));
+        for (int mode = 0; mode < MODE_COUNT; ++mode) {
+            s->window_mode = mode;
+            paint_window(*s, p, PRESENT_ALWAYS);
+            EXPECT_EQ(wh({p.last_frame.image.width, p.last_frame.image.height}), wh(mode_size(*s))) << "mode " << mode;
+        }
+        p.texts.clear();
+    }
+}
+
+// A save that fails leaves the old file (or none) and no side file; a read-only file is never replaced.
+TEST(SettingsSave, AFailedSaveKeepsTheOldFileOrNoneAndReturnsZero) {
     const Bytes old(SETTINGS_SIZE, 0x5A);
-    const struct { bool had_file; FileFault fault; size_t after; int result; } cases[] = {
-        {true, FileFault::cannot_create, 0, 0}, {true, FileFault::write_fails_partway, 100, 0},
-        {true, FileFault::disk_full, SETTINGS_SIZE - 1, 0}, {false, FileFault::write_fails_partway, 8, 0},
-        {true, FileFault::disk_full, SETTINGS_SIZE, 1}};  // the disk fills just after the file
-    for (const auto& c : cases) {
+    const struct { const char* name; bool had_file, read_only; FileFault fault; size_t after; int result; } rows[] = {
+        {"cannot create", true, false, FileFault::cannot_create, 0, 0},
+        {"write cut partway", true, false, FileFault::write_fails_partway, 100, 0},
+        {"disk full one byte early", true, false, FileFault::disk_full, SETTINGS_SIZE - 1, 0},
+        {"rename fails", true, false, FileFault::rename_fails, 0, 0}, {"read-only target", true, true, FileFault::none, 0, 0},
+        {"write cut, no old file", false, false, FileFault::write_fails_partway, 8, 0},
+        {"the disk fills just after the file", true, false, FileFault::disk_full, SETTINGS_SIZE, 1}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
         HeadlessPlatform p;
-        if (c.had_file) p.files[PATH] = old;
-        p.fault = c.fault, p.fail_after_bytes = c.after;
-        EXPECT_EQ(save_settings(*fresh_state(), p), c.result) << static_cast<int>(c.fault) << "/" << c.after;
-        const Bytes* want = c.result ? &defaults() : c.had_file ? &old : nullptr;
-        ASSERT_EQ(p.files.count(PATH), want ? 1u : 0u) << static_cast<int>(c.fault);
-        EXPECT_TRUE(!want || p.files.at(PATH) == *want) << static_cast<int>(c.fault) << "/" << c.after;
+        if (r.had_file) p.files[PATH] = old;
+        if (r.read_only) p.read_only.insert(PATH);
+        p.fault = r.fault, p.fail_after_bytes = r.after;
+        EXPECT_EQ(save_settings(*fresh_state(), p), r.result);
+        EXPECT_EQ(p.files.count(PATH + ".new"), 0u);
+        const Bytes* want = r.result ? &defaults() : r.had_file ? &old : nullptr;
+        ASSERT_EQ(p.files.count(PATH), want ? 1u : 0u);
+        if (want) { EXPECT_EQ(p.files.at(PATH), *want); }
     }
 }
 
