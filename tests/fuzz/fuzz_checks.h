@@ -8,13 +8,8 @@
 #include "app/state.h"
 #include "export/color_text.h"
 
-#define REQUIRE(cond)                                                                  \
-    do {                                                                               \
-        if (!(cond)) {                                                                 \
-            std::fprintf(stderr, "broken invariant: %s (line %d)\n", #cond, __LINE__); \
-            std::abort();                                                              \
-        }                                                                              \
-    } while (0)
+#define REQUIRE(cond) \
+    ((cond) ? void() : (std::fprintf(stderr, "broken invariant: %s (line %d)\n", #cond, __LINE__), std::abort()))
 
 inline bool within(int32_t v, int32_t lo, int32_t hi) { return v >= lo && v <= hi; }
 
