@@ -18,8 +18,7 @@ void frames(benchmark::State& state, bool whole_tick) {
     p.pointer = {500, 400};
     auto s = std::make_unique<AppState>();
     initialize_app(*s, p);
-    s->window_mode = static_cast<int>(state.range(0));
-    s->panel_focus = 1;
+    s->window_mode = static_cast<int>(state.range(0)), s->panel_focus = 1;
     paint_window(*s, p, PRESENT_ALWAYS);
     for (auto _ : state) {
         whole_tick ? on_frame(*s, p) : compose_frame(*s, p);
@@ -29,8 +28,7 @@ void frames(benchmark::State& state, bool whole_tick) {
 }
 
 void picking_modes(benchmark::internal::Benchmark* b) {
-    for (const int mode : {MODE_MINIMUM, MODE_COMPACT, MODE_RGB_PANEL, MODE_HLS_PANEL, MODE_ZOOM, MODE_RECORD_PANEL,
-                           MODE_MIX_PANEL, MODE_RGB_OVERVIEW})
+    for (const int mode : {MODE_MINIMUM, MODE_COMPACT, MODE_RGB_PANEL, MODE_HLS_PANEL, MODE_ZOOM, MODE_RECORD_PANEL, MODE_MIX_PANEL, MODE_RGB_OVERVIEW})
         b->Arg(mode)->Unit(benchmark::kMicrosecond);
 }
 BENCHMARK_CAPTURE(frames, compose, false)->Apply(picking_modes);
