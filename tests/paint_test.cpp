@@ -18,31 +18,31 @@ ColorRef px(const Started& t, int x, int y) { return get_pixel(t.p.last_frame.im
 // The RGB panel's title bar (rows 1-16), the white panel below, the frame around and the readout.
 TEST(TitleBar, ColoursFollowFocusAndHold) {
     const struct { int focus, hold; ColorRef title, frame, text; } cases[] = {
-        {1, 0, 0x808080, 0x000000, 0xFFFFFF}, {1, 1, 0xCCCCCC, 0x000000, 0x0000CC},
-        {0, 0, 0xFFFFFF, 0x999999, 0x000000}, {0, 1, 0xFFFFFF, 0x999999, 0x0000CC}};
+        {1, 0, 0x808080, 0x000000, 0xFFFFFF}, {1, 1, 0xCCCCCC, 0x000000, 0x0000CC}, {0, 0, 0xFFFFFF, 0x999999, 0x000000},
+        {0, 1, 0xFFFFFF, 0x999999, 0x0000CC}};
     for (const auto& c : cases) {
         Started t;
         t.s.has_focus = c.focus, t.s.hold = c.hold;
         paint_over(t, 0x123456);
-        EXPECT_TRUE(values_are({{"top frame", px(t, 40, 0), c.frame}, {"title top", px(t, 40, 1), c.title},
-                                {"title bottom", px(t, 40, 16), c.title}, {"panel", px(t, 40, 17), 0xFFFFFF},
-                                {"right frame", px(t, 66, 30), c.frame}, {"bottom frame", px(t, 40, 56), c.frame},
+        EXPECT_TRUE(values_are({{"top frame", px(t, 40, 0), c.frame}, {"title top", px(t, 40, 1), c.title}, {"title bottom", px(t, 40, 16), c.title},
+                                {"panel", px(t, 40, 17), 0xFFFFFF}, {"right frame", px(t, 66, 30), c.frame}, {"bottom frame", px(t, 40, 56), c.frame},
                                 {"readout", t.p.texts[0].color, c.text}})) << "focus " << c.focus << ", hold " << c.hold;
     }
 }
 
+// Fixed, the colour is not resampled and in the HLS panel the RGB components follow an edited hue;
+// the overview converts nothing; an edited out colour follows the pointer and the readout names it.
 TEST(Sampling, HoldHlsRebuildAndEditTarget) {
     Started t(MODE_HLS_PANEL);
     paint_over(t, make_color(255, 0, 0));
     EXPECT_EQ(seq(t.s.cur_r, t.s.cur_h, t.s.cur_s), seq(255, 0, 255));
-    t.s.hold = 1, t.s.cur_h = 120;  // an edit while fixed
+    t.s.hold = 1, t.s.cur_h = 120;
     paint_over(t, make_color(1, 2, 3));
-    EXPECT_EQ(t.s.current_color, make_color(255, 0, 0)) << "fixed colour is not resampled";
-    EXPECT_EQ(seq(t.s.cur_r, t.s.cur_g, t.s.cur_b), seq(0, 255, 0)) << "RGB follows the edited hue";
+    EXPECT_EQ(seq<int64_t>(t.s.current_color, t.s.cur_r, t.s.cur_g, t.s.cur_b), seq<int64_t>(make_color(255, 0, 0), 0, 255, 0));
     t.s.window_mode = MODE_HLS_OVERVIEW, t.s.hold = 0, t.s.cur_h = 77;
     paint_over(t, make_color(255, 0, 0));
-    EXPECT_EQ(t.s.cur_h, 77) << "no HLS conversion in the overview";
-    t.s.edit_target = 2;  // the out colour follows the pointer and the readout names it
+    EXPECT_EQ(t.s.cur_h, 77);
+    t.s.edit_target = 2;
     const ColorRef in = t.s.in_color;
     paint_over(t, 0x0D0E0F);
     EXPECT_EQ(seq(t.s.in_color, t.s.out_color), seq(in, 0x0D0E0Fu));
@@ -61,7 +61,8 @@ TEST(Frame, PresentedSizeIsTheModeSize) {
     }
 }
 
-// The readout beside the swatch and the chip's text, which turns black from r + g + b = 400.
+// The readout beside the swatch and the chip's text, which turns black from r + g + b = 400; the
+// chip samples even when fixed.
 TEST(Readout, SwatchChipAndTextShowTheSampledColour) {
     const struct { int mode, upper; ColorRef color; const char* text; ColorRef text_color; Point at, inside, frame; } cases[] = {
         {MODE_COMPACT, 1, 0x563412, "0x563412", 0xFFFFFF, {18, 3}, {1, 1}, {15, 8}},
@@ -70,7 +71,7 @@ TEST(Readout, SwatchChipAndTextShowTheSampledColour) {
         {MODE_MINIMUM, 0, 0x56ABCD, "56abcd", 0x000000, {2, 1}, {1, 11}, {38, 5}}};
     for (const auto& c : cases) {
         Started t(c.mode);
-        t.s.hex_uppercase = c.upper, t.s.hold = c.mode == MODE_MINIMUM;  // the chip samples even when fixed
+        t.s.hex_uppercase = c.upper, t.s.hold = c.mode == MODE_MINIMUM;
         paint_over(t, c.color);
         ASSERT_EQ(t.p.texts.size(), 1u);
         EXPECT_EQ(t.p.texts[0].text, c.text);
@@ -86,8 +87,7 @@ TEST(Frame, TextOnlyOnPlatformSurfaces) {
     HeadlessPlatform p;
     Image part = sub_image(p.create_surface(20, 20), 4, 4, 10, 10);
     ImageBuffer plain = make_image(20, 20);
-    p.draw_text(part, 0, 0, "A", 0xFFFFFF);
-    p.draw_text(plain.image, 0, 0, "B", 0xFFFFFF);
+    p.draw_text(part, 0, 0, "A", 0xFFFFFF), p.draw_text(plain.image, 0, 0, "B", 0xFFFFFF);
     ASSERT_EQ(p.texts.size(), 1u);
     EXPECT_EQ(p.texts[0].text, "A");
     EXPECT_EQ(std::count(plain.storage.begin(), plain.storage.end(), 0u), 400);
