@@ -112,7 +112,7 @@ TEST(Pointer, RecordPressChoosesTheCellFixesAndMovesTheWindow) {
 
 // A press on the swatch while a slider drag runs (its release went elsewhere) ends that drag before
 // the pick drag starts, so the next release leaves no drag running. (The other ways a drag ends:
-// area_controls_test.cpp and the focus tests.)
+// the area-control drags in area_views_test.cpp and the focus tests.)
 TEST(Pointer, APressDuringADragEndsItFirst) {
     Started t(MODE_RGB_PANEL);
     drag_by(t, 10, 5, 10, 0, 0);
