@@ -40,7 +40,7 @@ TEST(ColorText, EveryNotation) {
         {0, FMT_RGB_FLOAT, 1, "0.0000f, 0.0000f, 0.0000f"}, {make_color(128, 0, 255), FMT_RGB_FLOAT, 0, "0.50f, 0.00f, 1.00f", 0},
         // Percent rounds to nearest. The scale is 1/255 rounded to single precision: 80, 131, 138, 182, 189,
         // 233, 240 and 247 land one unit higher in the sixth place than an exact division would. The
-        // POV-Ray text with six places is the longest of all: it fills the clipboard block but one byte.
+        // POV-Ray text with six places, 37 characters, is the longest of all: it fits the 40-byte block.
         {make_color(80, 131, 247), FMT_POVRAY, 1, "rgb <0.313726f, 0.513726f, 0.968628f>", 2},
         {make_color(138, 182, 189), FMT_RGB_REAL, 1, "0.541177, 0.713726, 0.741177", 2},
         {make_color(233, 240, 1), FMT_RGB_REAL, 1, "0.913726, 0.941177, 0.003922", 2},
