@@ -38,8 +38,7 @@ TEST(PickDrag, ShortClickTogglesHoldLongPressSetsItReleaseRecords) {
         t.press();
         t.p.clock += c.held;
         on_left_up(t.s, t.p);
-        EXPECT_TRUE(values_are({{"hold", t.s.hold, c.hold_after}, {"dragging", t.s.dragging, 0}, {"captured", t.p.captured, 0}}))
-            << "row " << &c - cases;
+        EXPECT_EQ(t.s.hold, c.hold_after) << "row " << &c - cases;
     }
     Started t(MODE_COMPACT);
     t.s.hold = 1, t.s.current_color = 0x123456;
@@ -144,7 +143,7 @@ TEST(Keys, CtrlShowsTheOverviewOnlyOfTheRgbAndHlsPanels) {
 }
 
 // Focus loss frees the colour only in the chip-like modes, ends a drag and lifts the clip, but
-// keeps the key flags and the mode; a pick drag cut short gives the shrunk window its size back.
+// keeps the key flags and the mode. (A pick drag cut short: the lost-capture row of the area controls.)
 TEST(Focus, LossReleasesHoldOnlyInTheChipLikeModesAndKeepsKeyFlags) {
     for (int mode = 0; mode < MODE_COUNT; ++mode) {
         Started t(mode);
@@ -157,12 +156,6 @@ TEST(Focus, LossReleasesHoldOnlyInTheChipLikeModesAndKeepsKeyFlags) {
                                 {"shift", t.s.shift_down, 1}, {"ctrl", t.s.ctrl_down, 1}, {"mode", t.s.window_mode, mode},
                                 {"clip", t.p.has_clip, 0}, {"captured", t.p.captured, 0}})) << mode;
     }
-    Started t(MODE_CAPTURE);
-    t.press();
-    on_mouse_move(t.s, t.p, 0, 0);
-    ASSERT_EQ(t.height(), 17);
-    on_focus_lost(t.s, t.p);
-    EXPECT_EQ(seq(t.s.dragging, t.height()), seq(0, 64 + 19));
 }
 
 // Without a drag a right click shows the mode's menu at the pointer. During a drag it shows none:
