@@ -92,28 +92,25 @@ TEST(Gradation, FlatFills) {
     }
 }
 
-// Known grey levels of black-to-white renders of a 100 x 100 area. Linear rows: a ramp
-// from (ix, 0.5) to (1, 0.5), pixel i sampled at t = (i + 1 - 100 ix) / 100, out colour
-// from t = 1 / N on. Radial rows: in point at pixel offset (50, 50), out point straight
-// below; in colour on the ray and on its right, growing clockwise to out after 45 / N
-// degrees. want -1: strictly between the ends.
+// Known grey levels of black-to-white renders of a 100 x 100 area. Linear rows: a ramp from (ix, 0.5)
+// to (1, 0.5), pixel i sampled at t = (i + 1 - 100 ix) / 100, out colour from t = 1 / N on. Radial
+// rows: in point at pixel offset (50, 50), out point straight below; in colour on the ray and on its
+// right, growing clockwise to out after 45 / N degrees. want -1: strictly between the ends.
 TEST(Gradation, KnownGreys) {
+    const int LIN = SHAPE_LINEAR, TRI = WAVE_TRIANGLE, ONCE = REPEAT_ONCE;
     const struct { int shape, wave, repeat, n, out_at_mid; double m, ix; int i, r, want; } cases[] = {
-        {SHAPE_LINEAR, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 0.0, 0, 49, 0, 191},  // m = 0: 0.5 + t / 2
-        {SHAPE_LINEAR, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 1.0, 0, 99, 0, 255},  // m = 1: only t = 1 is out
-        {SHAPE_LINEAR, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 0.25, 0, 24, 0, 127},  // t = m: 50 %
-        {SHAPE_LINEAR, WAVE_TRIANGLE, REPEAT_ONCE, 1, 1, 0.5, 0, 49, 0, 255},  // out from half-way
-        {SHAPE_LINEAR, WAVE_TRIANGLE, REPEAT_ONCE, 2, 0, 0.5, 0, 49, 0, 255},  // out from 1 / N on
-        {SHAPE_LINEAR, WAVE_SINE, REPEAT_MIRROR, 1, 0, 0.5, 0, 99, 0, 254},  // entry 999 is below 1
-        {SHAPE_LINEAR, WAVE_SINE, REPEAT_ONCE, 1, 0, 0.5, 0.5, 10, 0, 0},  // behind in: entry 0
-        {SHAPE_LINEAR, WAVE_SAWTOOTH, REPEAT_INFINITE, 1, 0, 0.5, 0, 99, 0, 0},  // drops back at out
-        {SHAPE_LINEAR, WAVE_SQUARE, REPEAT_ONCE, 1, 0, 0.5, 0, 49, 0, 127},  // slope 100: one pixel
-        {SHAPE_LINEAR, WAVE_SQUARE, REPEAT_ONCE, 1, 0, 0.5, 0, 50, 0, 255},
-        {SHAPE_RADIAL, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 0.5, 0, 0, 10, 0},  // (i, r): offsets
-        {SHAPE_RADIAL, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 0.5, 0, 40, 5, 0},
-        {SHAPE_RADIAL, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 0.5, 0, -30, 10, 255},
-        {SHAPE_RADIAL, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 0.5, 0, -10, 40, -1},
-        {SHAPE_RADIAL, WAVE_TRIANGLE, REPEAT_ONCE, 2, 0, 0.5, 0, -10, 20, 255},
+        // m = 0: 0.5 + t / 2; m = 1: only t = 1 is out
+        {LIN, TRI, ONCE, 1, 0, 0.0, 0, 49, 0, 191}, {LIN, TRI, ONCE, 1, 0, 1.0, 0, 99, 0, 255},
+        {LIN, TRI, ONCE, 1, 0, 0.25, 0, 24, 0, 127}, {LIN, TRI, ONCE, 1, 1, 0.5, 0, 49, 0, 255},  // t = m: 50 %; out from half-way
+        {LIN, TRI, ONCE, 2, 0, 0.5, 0, 49, 0, 255},                                               // out from 1 / N on
+        {LIN, WAVE_SINE, REPEAT_MIRROR, 1, 0, 0.5, 0, 99, 0, 254},  // entry 999 is below 1
+        {LIN, WAVE_SINE, ONCE, 1, 0, 0.5, 0.5, 10, 0, 0},           // behind in: entry 0
+        {LIN, WAVE_SAWTOOTH, REPEAT_INFINITE, 1, 0, 0.5, 0, 99, 0, 0},  // drops back at out
+        // The square wave's slope 100: one pixel from in to out.
+        {LIN, WAVE_SQUARE, ONCE, 1, 0, 0.5, 0, 49, 0, 127}, {LIN, WAVE_SQUARE, ONCE, 1, 0, 0.5, 0, 50, 0, 255},
+        {SHAPE_RADIAL, TRI, ONCE, 1, 0, 0.5, 0, 0, 10, 0}, {SHAPE_RADIAL, TRI, ONCE, 1, 0, 0.5, 0, 40, 5, 0},  // (i, r): offsets
+        {SHAPE_RADIAL, TRI, ONCE, 1, 0, 0.5, 0, -30, 10, 255}, {SHAPE_RADIAL, TRI, ONCE, 1, 0, 0.5, 0, -10, 40, -1},
+        {SHAPE_RADIAL, TRI, ONCE, 2, 0, 0.5, 0, -10, 20, 255},
     };
     for (const auto& c : cases) {
         const bool radial = c.shape == SHAPE_RADIAL;
