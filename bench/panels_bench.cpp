@@ -28,7 +28,8 @@ void frames(benchmark::State& state, bool whole_tick) {
 }
 
 void picking_modes(benchmark::internal::Benchmark* b) {
-    for (const int mode : {MODE_MINIMUM, MODE_COMPACT, MODE_RGB_PANEL, MODE_HLS_PANEL, MODE_ZOOM, MODE_RECORD_PANEL, MODE_MIX_PANEL, MODE_RGB_OVERVIEW})
+    for (const int mode : {MODE_MINIMUM, MODE_COMPACT, MODE_RGB_PANEL, MODE_HLS_PANEL, MODE_ZOOM, MODE_RECORD_PANEL,
+                           MODE_MIX_PANEL, MODE_RGB_OVERVIEW})
         b->Arg(mode)->Unit(benchmark::kMicrosecond);
 }
 BENCHMARK_CAPTURE(frames, compose, false)->Apply(picking_modes);

@@ -56,7 +56,8 @@ TEST(Placement, BesidePointerAndAwayFromEdges) {
 // Each axis on its own, only as far as needed; a window larger than the monitor keeps its top-left on it.
 TEST(KeepOnMonitor, ShiftsInwardOnlyAsFarAsNeeded) {
     const struct { const char* name; Point at; Size size; Rect monitor; Point want; } rows[] = {
-        {"touching the far corner: unchanged", {957, 711}, {67, 57}, SCREEN, {957, 711}}, {"above and left", {-143, -115}, {643, 499}, SCREEN, {0, 0}},
+        {"touching the far corner: unchanged", {957, 711}, {67, 57}, SCREEN, {957, 711}},
+        {"above and left", {-143, -115}, {643, 499}, SCREEN, {0, 0}},
         {"wholly off to the right and below", {5000, 5000}, {39, 13}, SCREEN, {985, 755}},
         {"wider and taller than the monitor", {50, 10}, {643, 499}, {0, 0, 640, 480}, {0, 0}},
         {"on a monitor at negative coordinates", {-1300, 900}, {67, 57}, LEFT_MONITOR, {-1280, 767}}};

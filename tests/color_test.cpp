@@ -15,7 +15,8 @@ constexpr ColorRef DEF_IN = 0x4080FF, DEF_OUT = 0xFF8040, BLACK = 0, WHITE = 0xF
 TEST(RgbToHls, KnownColours) {
     const struct { Triple rgb, hls; } cases[] = {
         {{255, 0, 0}, {0, 128, 255}}, {{0, 255, 0}, {120, 128, 255}}, {{0, 0, 255}, {240, 128, 255}}, {{255, 255, 255}, {0, 255, 0}},
-        {{0, 0, 0}, {0, 0, 0}}, {{1, 0, 0}, {0, 1, 128}}, {{254, 255, 255}, {180, 255, 128}}, {{255, 128, 64}, {20, 160, 254}},  // halves round up
+        // Halves round up: (1, 0, 0) has saturation 128.
+        {{0, 0, 0}, {0, 0, 0}}, {{1, 0, 0}, {0, 1, 128}}, {{254, 255, 255}, {180, 255, 128}}, {{255, 128, 64}, {20, 160, 254}},
         {{255, 0, 1}, {0, 128, 255}}, {{255, 255, 254}, {60, 255, 128}},  // -60/255 truncates to 0; red wins a tie
     };
     for (const auto& c : cases) {
@@ -46,7 +47,8 @@ TEST(HlsToRgb, KnownColoursAndBadHues) {
 }
 
 TEST(GreyLevel, PrimariesAndEnds) {
-    const struct { Triple rgb; int grey; } cases[] = {{{255, 0, 0}, 76}, {{0, 255, 0}, 149}, {{0, 0, 255}, 28}, {{255, 255, 255}, 255}, {{0, 0, 0}, 0}};
+    const struct { Triple rgb; int grey; } cases[] = {
+        {{255, 0, 0}, 76}, {{0, 255, 0}, 149}, {{0, 0, 255}, 28}, {{255, 255, 255}, 255}, {{0, 0, 0}, 0}};
     for (const auto& c : cases) EXPECT_EQ(grey_level(c.rgb[0], c.rgb[1], c.rgb[2]), c.grey) << c.grey;
 }
 

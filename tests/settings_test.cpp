@@ -87,7 +87,8 @@ TEST(StateDefaults, StartValuesRecordedColoursPrefixAndTables) {
     EXPECT_EQ(std::strlen(fresh_state(std::string(PATH_SIZE, 'd').c_str())->save_prefix), PATH_SIZE - 1u);
     // The computed tables: hue ring markers and the rising sine quarter (its ends are read by
     // the gradation's known greys).
-    EXPECT_EQ(seq(xy(s->hue_ring_points[0]), xy(s->hue_ring_points[22]), xy(s->hue_ring_points[44])), seq(xy({15, 2}), xy({15, 27}), xy({13, 2})));
+    EXPECT_EQ(seq(xy(s->hue_ring_points[0]), xy(s->hue_ring_points[22]), xy(s->hue_ring_points[44])),
+              seq(xy({15, 2}), xy({15, 27}), xy({13, 2})));
     EXPECT_EQ(s->sine_table[500], 0.5f);
 }
 

@@ -25,8 +25,9 @@ struct Named { const char* name; long long got, want; };
 inline testing::AssertionResult values_are(std::initializer_list<Named> values) {
     std::ostringstream differ;
     for (const Named& v : values) {
-        if (v.got != v.want) differ << (differ.tellp() > 0 ? "; " : "") << v.name << " is " << v.got << ", not " << v.want;
-        if (v.got != v.want && (v.got > 255 || v.want > 255)) differ << std::hex << " (0x" << v.got << ", not 0x" << v.want << ")" << std::dec;
+        if (v.got == v.want) continue;
+        differ << (differ.tellp() > 0 ? "; " : "") << v.name << " is " << v.got << ", not " << v.want;
+        if (v.got > 255 || v.want > 255) differ << std::hex << " (0x" << v.got << ", not 0x" << v.want << ")" << std::dec;
     }
     return differ.str().empty() ? testing::AssertionSuccess() : testing::AssertionFailure() << differ.str();
 }

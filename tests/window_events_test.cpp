@@ -121,7 +121,8 @@ TEST(Keys, MixStripRatioFollowsArrowsAndEnds) {
     Started t(MODE_MIX_PANEL);
     for (int i = 0; i <= 100; ++i) t.s.mix_table[i] = 0x010000u * i;
     t.s.mix_ratio = 95;
-    const struct { Key key; int shift, ratio; } steps[] = {{KEY_RIGHT, 0, 100}, {KEY_HOME, 0, 0}, {KEY_LEFT, 0, 0}, {KEY_RIGHT, 1, 1}, {KEY_END, 1, 100}};
+    const struct { Key key; int shift, ratio; } steps[] = {
+        {KEY_RIGHT, 0, 100}, {KEY_HOME, 0, 0}, {KEY_LEFT, 0, 0}, {KEY_RIGHT, 1, 1}, {KEY_END, 1, 100}};
     for (const auto& k : steps) {
         t.s.shift_down = k.shift;
         on_key_down(t.s, t.p, k.key);
@@ -132,7 +133,8 @@ TEST(Keys, MixStripRatioFollowsArrowsAndEnds) {
 // Ctrl shows the overview of the RGB and HLS panels only (the neighbouring modes stay), and
 // auto-repeat must not go further.
 TEST(Keys, CtrlShowsTheOverviewOnlyOfTheRgbAndHlsPanels) {
-    const int modes[][2] = {{MODE_RGB_PANEL, MODE_RGB_OVERVIEW}, {MODE_HLS_PANEL, MODE_HLS_OVERVIEW}, {MODE_COMPACT, MODE_COMPACT}, {MODE_ZOOM, MODE_ZOOM}};
+    const int modes[][2] = {{MODE_RGB_PANEL, MODE_RGB_OVERVIEW}, {MODE_HLS_PANEL, MODE_HLS_OVERVIEW},
+                            {MODE_COMPACT, MODE_COMPACT}, {MODE_ZOOM, MODE_ZOOM}};
     for (const auto& m : modes) {
         Started t(m[0]);
         for (int repeat = 0; repeat < 2; ++repeat) on_key_down(t.s, t.p, KEY_CONTROL);
@@ -177,7 +179,9 @@ TEST(Popup, RightClickShowsTheMenuOrDuringADragRecordsOrTakesTheArea) {
         on_right_down(t.s, t.p);
         SCOPED_TRACE(testing::Message() << "row " << &c - cases);
         ASSERT_EQ(t.p.popups.size(), c.popup < 0 ? 0u : 1u);
-        if (c.popup >= 0) { EXPECT_EQ(seq(t.p.popups[0].first, t.p.popups[0].second.x, t.p.popups[0].second.y), seq(c.popup, c.pointer.x, c.pointer.y)); }
+        if (c.popup >= 0) {
+            EXPECT_EQ(seq(t.p.popups[0].first, t.p.popups[0].second.x, t.p.popups[0].second.y), seq(c.popup, c.pointer.x, c.pointer.y));
+        }
         EXPECT_EQ(t.s.history[0], newest);
         if (c.drag && c.mode == MODE_CAPTURE) {
             EXPECT_EQ(seq(back_pixel(t, 1, 17), back_pixel(t, 64, 80)), seq(0x0A0B0Cu, 0x0D0E0F));
@@ -196,8 +200,9 @@ TEST(Press, SwatchPicksTitleBarAndPanelMoveTheWindow) {
         Started t(c.mode);
         t.s.palette[1] = 0xC0FFEE, t.s.current_color = 0x123456;
         t.press(c.x, c.y);
-        EXPECT_TRUE(values_are({{"dragging", t.s.dragging, c.pick}, {"system moves", t.p.system_moves, !c.pick}, {"captured", t.p.captured, c.pick},
-                                {"marked", t.s.marked_cell, c.marked}, {"hold", t.s.hold, c.hold}, {"colour", t.s.current_color, c.color}}))
+        EXPECT_TRUE(values_are({{"dragging", t.s.dragging, c.pick}, {"system moves", t.p.system_moves, !c.pick},
+                                {"captured", t.p.captured, c.pick}, {"marked", t.s.marked_cell, c.marked}, {"hold", t.s.hold, c.hold},
+                                {"colour", t.s.current_color, c.color}}))
             << "mode " << c.mode << " at " << c.x << "," << c.y;
     }
 }

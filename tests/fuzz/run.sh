@@ -15,7 +15,8 @@ for name in settings events; do
         -artifact_prefix="$work/artifacts/" "$work/corpus" >"$log" 2>&1
     rc=$?
     execs=$(awk '/^stat::number_of_executed_units/ {print $2}' "$log")
-    echo "$name fuzzer: ${execs:-0} executions, $(grep -oE 'cov: [0-9]+' "$log" | tail -n 1 || echo 'cov: ?') edges, corpus $(ls "$work/corpus" | wc -l) files"
+    edges=$(grep -oE 'cov: [0-9]+' "$log" | tail -n 1)
+    echo "$name fuzzer: ${execs:-0} executions, ${edges:-cov: ?} edges, corpus $(ls "$work/corpus" | wc -l) files"
     if [ $rc -ne 0 ] || ls "$work/artifacts"/* >/dev/null 2>&1; then
         grep -E 'broken invariant|ERROR|SUMMARY|runtime error' "$log" | head -20
         echo "$name fuzzer FAILED (exit $rc); inputs kept in $work/artifacts" >&2
