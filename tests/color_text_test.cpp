@@ -38,6 +38,8 @@ TEST(ColorText, EveryNotation) {
         {make_color(1, 22, 255), FMT_RGB_DEC, 0, "1, 22, 255"}, {make_color(1, 22, 255), FMT_JAVA, 0, "Color(1, 22, 255)"},
         {WHITE, FMT_RGB_REAL, 1, "1.00, 1.00, 1.00", 0}, {WHITE, FMT_RGB_REAL, 1, "1.0000, 1.0000, 1.0000"},
         {0, FMT_RGB_FLOAT, 1, "0.0000f, 0.0000f, 0.0000f"}, {make_color(128, 0, 255), FMT_RGB_FLOAT, 0, "0.50f, 0.00f, 1.00f", 0},
+        {WHITE, FMT_RGB_FLOAT, 1, "1.000000f, 1.000000f, 1.000000f", 2}, {WHITE, FMT_POVRAY, 1, "rgb <1.00f, 1.00f, 1.00f>", 0},
+        {WHITE, FMT_POVRAY, 1, "rgb <1.0000f, 1.0000f, 1.0000f>", 1},
         // Percent rounds to nearest. The scale is 1/255 rounded to single precision: 80, 131, 138, 182, 189,
         // 233, 240 and 247 land one unit higher in the sixth place than an exact division would. The
         // POV-Ray text with six places, 37 characters, is the longest of all: it fits the 40-byte block.
