@@ -171,6 +171,7 @@ TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
     const struct { const char* what; size_t offset, width; uint64_t value, expected; } cases[] = {
         {"mode -1", 16, 4, 0xFFFFFFFF, MODE_RGB_PANEL}, {"mode 11", 16, 4, 11, MODE_RGB_PANEL},
         {"format -2", 20, 4, 0xFFFFFFFE, FMT_C}, {"hex 2", 24, 4, 2, 1}, {"decimals 3", 28, 4, 3, 1},
+        {"format 0 kept", 20, 4, 0, FMT_PLAIN}, {"decimals 0 kept", 28, 4, 0, 0}, {"wave 0 kept", 66, 4, 0, WAVE_SINE},
         {"refresh 7 kept", 44, 2, 7, 7}, {"mix 9 kept", 54, 4, 9, 9}, {"shape 8", 58, 4, 8, SHAPE_LINEAR},
         {"repeat 3", 62, 4, 3, REPEAT_INFINITE}, {"wave -1", 66, 4, 0xFFFFFFFF, WAVE_TRIANGLE},
         {"cycles 0", 74, 4, 0, 1}, {"area width -7", 46, 4, 0xFFFFFFF9, 1}, {"area width 641", 46, 4, 641, 640},
