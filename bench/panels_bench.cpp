@@ -18,8 +18,7 @@ void frames(benchmark::State& state, bool whole_tick) {
     p.pointer = {500, 400};
     auto s = std::make_unique<AppState>();
     initialize_app(*s, p);
-    s->window_mode = static_cast<int>(state.range(0));
-    s->panel_focus = 1;
+    s->window_mode = static_cast<int>(state.range(0)), s->panel_focus = 1;
     paint_window(*s, p, PRESENT_ALWAYS);
     for (auto _ : state) {
         whole_tick ? on_frame(*s, p) : compose_frame(*s, p);

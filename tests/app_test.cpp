@@ -1,16 +1,59 @@
-// Start-up, chip-mode frames and shutdown on the headless platform.
-#include "app/app.h"
-
+// The main loop's frame moments (boundaries, clock wrap-around, drags, the wait it allows) and where
+// the window rests: beside the pointer at start, following it in chip mode, and always on its
+// monitor after placement and every change of size.
 #include <gtest/gtest.h>
 
+#include "app/frame_clock.h"
+#include "app/placement.h"
+#include "commands/command_ids.h"
+#include "settings_file.h"
 #include "ui_fixture.h"
 
 namespace {
 
+constexpr Rect SCREEN{0, 0, 1024, 768};
+constexpr Rect LEFT_MONITOR{-1280, -200, 0, 824};  // taller, left of the primary
+
+// Exactly refresh_ms is not enough, and the wait given lands on the first moment that is; no frames
+// while a pick drag runs; a handled message restarts the interval; a damaged interval below the
+// minimum still paces frames; the clock wraps at 2^32.
+TEST(FrameClock, FrameOnlyAfterMoreThanRefreshMs) {
+    const struct { uint32_t last, now, refresh; bool dragging, handled, due; uint32_t wait; } cases[] = {
+        {1000, 1100, 100, false, false, false, 1}, {1000, 1101, 100, false, false, true, 101},
+        {1000, 1101, 100, true, false, false, WAIT_FOREVER}, {0, 5000, 100, false, true, false, 101},
+        {0, 5000, 100, true, true, false, WAIT_FOREVER}, {1000, 1010, 0, false, false, false, 1},
+        {1000, 1011, 3, false, false, true, MIN_REFRESH_MS + 1}, {0xFFFFFFC0u, 0x20, 100, false, false, false, 5},
+        {0xFFFFFFC0u, 0x25, 100, false, false, true, 101}};
+    for (const auto& c : cases) {
+        uint32_t last = c.last;
+        const FrameStep step = frame_step(last, c.now, c.refresh, c.dragging, c.handled);
+        EXPECT_EQ(seq<uint32_t>(step.frame_now, step.wait_ms, last), seq<uint32_t>(c.due, c.wait, c.due || c.handled ? c.now : c.last))
+            << c.last << " -> " << c.now;
+    }
+}
+
+// At the right or bottom edge exactly the window stays; one pixel more and it flips over the pointer.
+TEST(Placement, BesidePointerAndAwayFromEdges) {
+    const struct { Point pointer, at; } cases[] = {
+        {{945, 100}, {957, 100}}, {{946, 100}, {867, 100}}, {{100, 711}, {112, 711}}, {{100, 712}, {112, 655}}};
+    for (const auto& c : cases) EXPECT_EQ(xy(place_beside_pointer(c.pointer, {67, 57}, 1024, 768)), xy(c.at)) << c.pointer.y;
+}
+
+// Each axis on its own, only as far as needed; a window larger than the monitor keeps its top-left on it.
+TEST(KeepOnMonitor, ShiftsInwardOnlyAsFarAsNeeded) {
+    const struct { const char* name; Point at; Size size; Rect monitor; Point want; } rows[] = {
+        {"touching the far corner: unchanged", {957, 711}, {67, 57}, SCREEN, {957, 711}},
+        {"above and left", {-143, -115}, {643, 499}, SCREEN, {0, 0}},
+        {"wholly off to the right and below", {5000, 5000}, {39, 13}, SCREEN, {985, 755}},
+        {"wider and taller than the monitor", {50, 10}, {643, 499}, {0, 0, 640, 480}, {0, 0}},
+        {"on a monitor at negative coordinates", {-1300, 900}, {67, 57}, LEFT_MONITOR, {-1280, 767}}};
+    for (const auto& r : rows) EXPECT_EQ(xy(keep_on_monitor(r.at, r.size, r.monitor)), xy(r.want)) << r.name;
+}
+
 // The compact window (67 x 17) beside the pointer on a 1024 x 768 screen, each edge at its last
 // pixel and one past (each axis flips on its own); without chip mode or focus it stays at
-// (100, 200). The first frame is presented.
-TEST(MainLoopFrame, ChipModeFollowsThePointerAndFlipsNearTheEdges) {
+// (100, 200).
+TEST(ChipMode, FollowsThePointerAndFlipsNearTheEdges) {
     const struct { int chip, focus; Point pointer, at; } cases[] = {
         {1, 1, {946, 100}, {957, 104}},            // 78 px from the right edge: still right, kept on the screen
         {1, 1, {947, 100}, {947 - 67 - 6, 104}},   // within 78 px: left of the pointer
@@ -20,35 +63,48 @@ TEST(MainLoopFrame, ChipModeFollowsThePointerAndFlipsNearTheEdges) {
     };
     for (const auto& c : cases) {
         Started t(MODE_COMPACT);
-        t.s.chip_mode = c.chip;
-        t.s.has_focus = c.focus;
-        t.p.pointer = c.pointer;
-        const int before = t.p.presents;
+        t.s.chip_mode = c.chip, t.s.has_focus = c.focus, t.p.pointer = c.pointer;
         on_frame(t.s, t.p);
         EXPECT_EQ(box(t.p.window), box({c.at.x, c.at.y, c.at.x + 67, c.at.y + 17})) << c.pointer.x << "," << c.pointer.y;
-        EXPECT_EQ(t.p.presents, before + 1);
     }
 }
 
-// Start-up reads the settings (none here: the defaults) and so places the panel beside the
-// pointer. The screen, folder and surfaces it records are relied on by the chip, shutdown and
-// frame tests.
-TEST(Startup, PlacesTheDefaultPanelBesideThePointer) {
-    HeadlessPlatform p;
-    p.pointer = {300, 400};
-    AppState s;
-    initialize_app(s, p);
-    place_window(s, p);
-    EXPECT_EQ(box(p.window), box({312, 400, 312 + 67, 400 + 57}));
+// A start in the capture mode with a 640 x 480 area, then F2: the chip must be wholly on the
+// screen, whatever the screen and wherever the pointer.
+TEST(Reachable, LargeAreaThenChipStaysOnTheScreen) {
+    const struct { const char* name; Size screen, area; Point pointer; Rect start; } rows[] = {
+        {"pointer at the centre", {1024, 768}, {640, 480}, {512, 384}, {0, 0, 643, 499}},
+        {"pointer at the bottom-right: placed as described", {1024, 768}, {640, 480}, {1023, 767}, {368, 268, 1011, 767}},
+        {"screen smaller than the window", {640, 480}, {640, 480}, {320, 240}, {0, 0, 643, 499}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        HeadlessPlatform p(r.screen.width, r.screen.height);
+        auto file = fresh_state();
+        file->window_mode = MODE_CAPTURE, file->area_size = r.area;
+        store_settings_file(p, *file);
+        p.pointer = r.pointer;
+        AppState s;
+        initialize_app(s, p);
+        place_window(s, p);
+        EXPECT_EQ(box(p.window), box(r.start));
+        on_command(s, p, CMD_MODE_MINIMUM);
+        const Rect w = p.window;  // left, top, right, bottom on the screen
+        EXPECT_EQ(seq(w.left >= 0, w.top >= 0, w.right <= r.screen.width, w.bottom <= r.screen.height), seq(true, true, true, true));
+    }
 }
 
-TEST(Shutdown, LiftsTheClipAndWritesTheSettings) {
-    Started t;
-    const Rect clip{0, 0, 10, 10};
-    t.p.clip_pointer(&clip);
-    shutdown_app(t.s, t.p);
-    EXPECT_FALSE(t.p.has_clip);
-    EXPECT_EQ(t.p.files.count("C:\\Tintora\\qv.ini"), 1u);
+// A window across two monitors goes wholly onto the one that holds most of it.
+TEST(Reachable, ModeChangeAcrossTwoMonitorsKeepsTheMonitorHoldingMost) {
+    const struct { const char* name; int left; Rect want; } rows[] = {
+        {"mostly on the left monitor", -50, {-67, 300, 0, 357}}, {"mostly on the primary", -20, {0, 300, 67, 357}}};
+    for (const auto& r : rows) {
+        Started t(MODE_COMPACT);
+        t.p.monitors = {{0, 0, 1024, 768}, LEFT_MONITOR};
+        t.p.move_window(r.left, 300, 67, 17);
+        on_command(t.s, t.p, CMD_MODE_RGB_PANEL);
+        EXPECT_EQ(box(t.p.window), box(r.want)) << r.name;
+    }
 }
 
 }  // namespace

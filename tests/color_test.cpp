@@ -1,20 +1,22 @@
-// Integer RGB <-> HLS conversions and the grey level, on their known values.
+// Integer RGB <-> HLS conversions, the grey level and the colour-mix table, on their known values.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 
 #include "color/color.h"
+#include "color/mix.h"
 
 namespace {
 
 using Triple = std::array<int, 3>;
+constexpr ColorRef DEF_IN = 0x4080FF, DEF_OUT = 0xFF8040, BLACK = 0, WHITE = 0xFFFFFF;
 
 TEST(RgbToHls, KnownColours) {
     const struct { Triple rgb, hls; } cases[] = {
-        {{255, 0, 0}, {0, 128, 255}}, {{0, 255, 0}, {120, 128, 255}}, {{0, 0, 255}, {240, 128, 255}},
-        {{255, 255, 255}, {0, 255, 0}}, {{0, 0, 0}, {0, 0, 0}}, {{1, 0, 0}, {0, 1, 128}},  // halves round up
-        {{254, 255, 255}, {180, 255, 128}}, {{255, 128, 64}, {20, 160, 254}},
+        {{255, 0, 0}, {0, 128, 255}}, {{0, 255, 0}, {120, 128, 255}}, {{0, 0, 255}, {240, 128, 255}}, {{255, 255, 255}, {0, 255, 0}},
+        // Halves round up: (1, 0, 0) has saturation 128.
+        {{0, 0, 0}, {0, 0, 0}}, {{1, 0, 0}, {0, 1, 128}}, {{254, 255, 255}, {180, 255, 128}}, {{255, 128, 64}, {20, 160, 254}},
         {{255, 0, 1}, {0, 128, 255}}, {{255, 255, 254}, {60, 255, 128}},  // -60/255 truncates to 0; red wins a tie
     };
     for (const auto& c : cases) {
@@ -48,6 +50,46 @@ TEST(GreyLevel, PrimariesAndEnds) {
     const struct { Triple rgb; int grey; } cases[] = {
         {{255, 0, 0}, 76}, {{0, 255, 0}, 149}, {{0, 0, 255}, 28}, {{255, 255, 255}, 255}, {{0, 0, 0}, 0}};
     for (const auto& c : cases) EXPECT_EQ(grey_level(c.rgb[0], c.rgb[1], c.rgb[2]), c.grey) << c.grey;
+}
+
+// Entries first..last of the table of the given model, on the defaults and known pairs; the palette
+// command's entries 0, 11 ... 99 of the defaults' RGB average.
+TEST(MixTable, KnownEntries) {
+    const struct { ColorRef in, out; int mode, first, last; ColorRef want; } cases[] = {
+        {DEF_IN, DEF_OUT, MIX_RGB_AVERAGE, 50, 50, 0x9F809F}, {DEF_IN, DEF_OUT, MIX_RGB_AVERAGE, 100, 100, 0xFF8040},  // 50: 159.5 cut
+        {BLACK, WHITE, MIX_RGB_AVERAGE, 1, 1, 0x020202}, {BLACK, WHITE, MIX_RGB_AVERAGE, 50, 50, 0x7F7F7F},
+        {BLACK, WHITE, MIX_RGB_AVERAGE, 99, 99, 0xFCFCFC},
+        // HLS: entry 0 is not the in colour (blue 64 -> 65); orange to blue passes green, not magenta, as the
+        // hue moves as a plain number and never across 0/360.
+        {DEF_IN, DEF_OUT, MIX_HLS_AVERAGE, 0, 0, 0x4180FF}, {DEF_IN, DEF_OUT, MIX_HLS_AVERAGE, 50, 50, 0x41FF41},
+        {0x808080, 0x0000FF, MIX_HLS_AVERAGE, 50, 50, 0x4040BF},  // grey takes red's hue
+        {0x0000FF, 0x808080, MIX_HLS_AVERAGE, 50, 50, 0x4040BF},  // either end may be grey
+        {BLACK, 0x0000FF, MIX_HLS_AVERAGE, 100, 100, 0x0000FF},
+        {DEF_IN, DEF_OUT, MIX_ADDITIVE, 0, 0, DEF_IN}, {DEF_IN, DEF_OUT, MIX_ADDITIVE, 50, 50, WHITE},
+        {BLACK, WHITE, MIX_ADDITIVE, 1, 1, 0x050505}, {BLACK, WHITE, MIX_ADDITIVE, 50, 100, WHITE},
+        {DEF_IN, DEF_OUT, MIX_SUBTRACTIVE, 50, 50, 0x400140},
+        {BLACK, WHITE, MIX_SUBTRACTIVE, 0, 50, BLACK}, {BLACK, WHITE, MIX_SUBTRACTIVE, 75, 75, 0x808080},
+        {BLACK, WHITE, MIX_SUBTRACTIVE, 100, 100, WHITE},
+    };
+    ColorRef table[MIX_TABLE_SIZE];
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.in << " -> " << c.out << " mode " << c.mode);
+        ASSERT_TRUE(build_mix_table(c.in, c.out, c.mode, table));
+        for (int i = c.first; i <= c.last; ++i) EXPECT_EQ(table[i], c.want) << "entry " << i;
+    }
+    const ColorRef palette[10] = {0x4080FF, 0x5580E9, 0x6A80D4, 0x7F80BF, 0x9480AA, 0xA98095, 0xBE8080, 0xD3806B, 0xE88056, 0xFD8041};
+    build_mix_table(DEF_IN, DEF_OUT, MIX_RGB_AVERAGE, table);
+    for (int k = 0; k < 10; ++k) EXPECT_EQ(table[11 * k], palette[k]) << "palette entry " << k;
+}
+
+// Only a damaged settings file holds another model: the table stays as it was.
+TEST(MixTable, UnknownModeKeepsTable) {
+    for (int mode : {-1, 4, 99}) {
+        ColorRef table[MIX_TABLE_SIZE], before[MIX_TABLE_SIZE];
+        for (int i = 0; i < MIX_TABLE_SIZE; ++i) table[i] = before[i] = 0x123456 + i;
+        EXPECT_FALSE(build_mix_table(BLACK, WHITE, mode, table)) << mode;
+        EXPECT_TRUE(std::equal(table, table + MIX_TABLE_SIZE, before)) << mode;
+    }
 }
 
 }  // namespace

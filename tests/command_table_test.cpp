@@ -7,6 +7,7 @@
 #include <string>
 
 #include "commands/command_table.h"
+#include "ui_fixture.h"
 
 namespace {
 
@@ -22,10 +23,9 @@ long keys_of(uint16_t id) { return std::count_if(keys.begin(), keys.end(), [&](a
 TEST(CommandTable, NamesPopupsAndKeysAreWellFormed) {
     std::set<uint16_t> ids;
     for (const CommandName& c : command_names) {
-        EXPECT_TRUE(ids.insert(c.id).second) << c.name;
-        EXPECT_EQ(c.id < 40002, c.id == CMD_QUIT) << c.name;  // 8 is quit, the rest 40002-40146
-        EXPECT_LE(c.id, 40146) << c.name;
-        EXPECT_GT((first_menu_index(c.id) >= 0) + keys_of(c.id), 0) << c.name << " has neither an item nor a key";
+        // Unique; 8 is quit, the rest 40002-40146; each has an item or a key.
+        EXPECT_EQ(seq<int>(ids.insert(c.id).second, c.id < 40002, c.id <= 40146, (first_menu_index(c.id) >= 0) + keys_of(c.id) > 0),
+                  seq<int>(1, c.id == CMD_QUIT, 1, 1)) << c.name;
     }
     // Each popup: its name, balanced nesting, ids on items only, and the resource's check and gray states.
     const struct { const char* name; std::set<uint16_t> checked, grayed; } popups[POPUP_COUNT] = {
@@ -108,8 +108,9 @@ TEST(MenuModel, ACheckMarkChangesOnlyTheFirstItemInMenuOrder) {
         set_menu_check(m, CMD_MODE_GRADATION, on);
         EXPECT_EQ(menu_item_checked(m, item_in_popup(POPUP_NORMAL, CMD_MODE_GRADATION)), on);
     }
-    EXPECT_TRUE(menu_item_checked(m, item_in_popup(POPUP_GRAD, CMD_MODE_GRADATION)));  // keeps its resource state
-    for (int outside : {-1, MENU_ENTRY_COUNT}) EXPECT_FALSE(menu_item_checked(m, outside)) << outside;
+    // popup_grad's item keeps its resource state; indexes outside the table are unchecked.
+    EXPECT_EQ(seq(menu_item_checked(m, item_in_popup(POPUP_GRAD, CMD_MODE_GRADATION)), menu_item_checked(m, -1),
+                  menu_item_checked(m, MENU_ENTRY_COUNT)), seq(true, false, false));
 }
 
 }  // namespace

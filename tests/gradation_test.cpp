@@ -1,5 +1,5 @@
-// The gradation renderer: known pixels, flat fills, cells, the literal renderer's pixels
-// on many settings, and damaged settings that must stay inside the buffer.
+// The gradation renderer: known pixels, flat fills, cells, the literal renderer's pixels on many
+// settings (the repetition profile included), and damaged settings that must stay inside the buffer.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,7 +27,7 @@ struct Guarded {
     ColorRef area(int i, int r) const { return get_pixel(img, AREA_ORIGIN.x + i, AREA_ORIGIN.y + r); }
 };
 
-// The settings of a record as the program starts it (the sine table included).
+// The settings of a record as the program starts it (the sine table included: the record stays).
 const GradationSettings& default_settings() {
     static const auto state = fresh_state();
     static const GradationSettings defaults = gradation_settings(*state);
@@ -38,8 +38,7 @@ const GradationSettings& default_settings() {
 struct Settings : GradationSettings {
     Settings(int w, int h, double ix, double iy, double ox, double oy, ColorRef in = BLACK, ColorRef out = WHITE)
         : GradationSettings(default_settings()) {
-        area_size = {w, h}, grad_in_x = ix, grad_in_y = iy, grad_out_x = ox, grad_out_y = oy;
-        in_color = in, out_color = out;
+        area_size = {w, h}, grad_in_x = ix, grad_in_y = iy, grad_out_x = ox, grad_out_y = oy, in_color = in, out_color = out;
     }
 };
 
@@ -68,23 +67,7 @@ bool written_within(const Guarded& g, int w, int h) {
 // The start-up settings: 64 x 64, (0, 0) to (1, 1), 0x4080FF to 0xFF8040, linear, triangle, infinite.
 TEST(Gradation, DefaultCorners) {
     const Guarded g = render(default_settings());
-    EXPECT_EQ(g.area(0, 0), 0x004180FDu);
-    EXPECT_EQ(g.area(63, 63), 0x00FD8041u);
-}
-
-TEST(Gradation, RepeatProfile) {
-    const double xs[] = {-1.5, -0.25, 0, 0.25, 1, 1.5, 2.5, 3};
-    const struct { int repeat, wave; double want[8]; } cases[] = {
-        {REPEAT_MIRROR, WAVE_SINE, {1, 0.25, 0, 0.25, 1, 1, 1, 1}},
-        {REPEAT_MIRROR, WAVE_SAWTOOTH, {0, 0.75, 0, 0.25, 1, 1, 1, 1}},
-        {REPEAT_INFINITE, WAVE_SQUARE, {0.5, 0.25, 0, 0.25, 1, 0.5, 0.5, 1}},
-        {REPEAT_INFINITE, WAVE_SAWTOOTH, {0.5, 0.75, 0, 0.25, 0, 0.5, 0.5, 0}},
-        {7, WAVE_SAWTOOTH, {0, 0, 0, 0.25, 1, 1, 1, 1}},  // once, and anything damaged: clamps
-    };
-    for (const auto& c : cases) {
-        for (int k = 0; k < 8; ++k)
-            EXPECT_DOUBLE_EQ(repeat_profile(xs[k], c.repeat, c.wave), c.want[k]) << "row " << &c - cases << " x " << xs[k];
-    }
+    EXPECT_EQ(seq(g.area(0, 0), g.area(63, 63)), seq(0x004180FDu, 0x00FD8041u));
 }
 
 // Degenerate settings fill the area with the channel-wise halved sum and no wait cursor;
@@ -109,28 +92,25 @@ TEST(Gradation, FlatFills) {
     }
 }
 
-// Known grey levels of black-to-white renders of a 100 x 100 area. Linear rows: a ramp
-// from (ix, 0.5) to (1, 0.5), pixel i sampled at t = (i + 1 - 100 ix) / 100, out colour
-// from t = 1 / N on. Radial rows: in point at pixel offset (50, 50), out point straight
-// below; in colour on the ray and on its right, growing clockwise to out after 45 / N
-// degrees. want -1: strictly between the ends.
+// Known grey levels of black-to-white renders of a 100 x 100 area. Linear rows: a ramp from (ix, 0.5)
+// to (1, 0.5), pixel i sampled at t = (i + 1 - 100 ix) / 100, out colour from t = 1 / N on. Radial
+// rows: in point at pixel offset (50, 50), out point straight below; in colour on the ray and on its
+// right, growing clockwise to out after 45 / N degrees. want -1: strictly between the ends.
 TEST(Gradation, KnownGreys) {
+    const int LIN = SHAPE_LINEAR, TRI = WAVE_TRIANGLE, ONCE = REPEAT_ONCE;
     const struct { int shape, wave, repeat, n, out_at_mid; double m, ix; int i, r, want; } cases[] = {
-        {SHAPE_LINEAR, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 0.0, 0, 49, 0, 191},  // m = 0: 0.5 + t / 2
-        {SHAPE_LINEAR, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 1.0, 0, 99, 0, 255},  // m = 1: only t = 1 is out
-        {SHAPE_LINEAR, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 0.25, 0, 24, 0, 127},  // t = m: 50 %
-        {SHAPE_LINEAR, WAVE_TRIANGLE, REPEAT_ONCE, 1, 1, 0.5, 0, 49, 0, 255},  // out from half-way
-        {SHAPE_LINEAR, WAVE_TRIANGLE, REPEAT_ONCE, 2, 0, 0.5, 0, 49, 0, 255},  // out from 1 / N on
-        {SHAPE_LINEAR, WAVE_SINE, REPEAT_MIRROR, 1, 0, 0.5, 0, 99, 0, 254},  // entry 999 is below 1
-        {SHAPE_LINEAR, WAVE_SINE, REPEAT_ONCE, 1, 0, 0.5, 0.5, 10, 0, 0},  // behind in: entry 0
-        {SHAPE_LINEAR, WAVE_SAWTOOTH, REPEAT_INFINITE, 1, 0, 0.5, 0, 99, 0, 0},  // drops back at out
-        {SHAPE_LINEAR, WAVE_SQUARE, REPEAT_ONCE, 1, 0, 0.5, 0, 49, 0, 127},  // slope 100: one pixel
-        {SHAPE_LINEAR, WAVE_SQUARE, REPEAT_ONCE, 1, 0, 0.5, 0, 50, 0, 255},
-        {SHAPE_RADIAL, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 0.5, 0, 0, 10, 0},  // (i, r): offsets
-        {SHAPE_RADIAL, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 0.5, 0, 40, 5, 0},
-        {SHAPE_RADIAL, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 0.5, 0, -30, 10, 255},
-        {SHAPE_RADIAL, WAVE_TRIANGLE, REPEAT_ONCE, 1, 0, 0.5, 0, -10, 40, -1},
-        {SHAPE_RADIAL, WAVE_TRIANGLE, REPEAT_ONCE, 2, 0, 0.5, 0, -10, 20, 255},
+        // m = 0: 0.5 + t / 2; m = 1: only t = 1 is out
+        {LIN, TRI, ONCE, 1, 0, 0.0, 0, 49, 0, 191}, {LIN, TRI, ONCE, 1, 0, 1.0, 0, 99, 0, 255},
+        {LIN, TRI, ONCE, 1, 0, 0.25, 0, 24, 0, 127}, {LIN, TRI, ONCE, 1, 1, 0.5, 0, 49, 0, 255},  // t = m: 50 %; out from half-way
+        {LIN, TRI, ONCE, 2, 0, 0.5, 0, 49, 0, 255},                                               // out from 1 / N on
+        {LIN, WAVE_SINE, REPEAT_MIRROR, 1, 0, 0.5, 0, 99, 0, 254},  // entry 999 is below 1
+        {LIN, WAVE_SINE, ONCE, 1, 0, 0.5, 0.5, 10, 0, 0},           // behind in: entry 0
+        {LIN, WAVE_SAWTOOTH, REPEAT_INFINITE, 1, 0, 0.5, 0, 99, 0, 0},  // drops back at out
+        // The square wave's slope 100: one pixel from in to out.
+        {LIN, WAVE_SQUARE, ONCE, 1, 0, 0.5, 0, 49, 0, 127}, {LIN, WAVE_SQUARE, ONCE, 1, 0, 0.5, 0, 50, 0, 255},
+        {SHAPE_RADIAL, TRI, ONCE, 1, 0, 0.5, 0, 0, 10, 0}, {SHAPE_RADIAL, TRI, ONCE, 1, 0, 0.5, 0, 40, 5, 0},  // (i, r): offsets
+        {SHAPE_RADIAL, TRI, ONCE, 1, 0, 0.5, 0, -30, 10, 255}, {SHAPE_RADIAL, TRI, ONCE, 1, 0, 0.5, 0, -10, 40, -1},
+        {SHAPE_RADIAL, TRI, ONCE, 2, 0, 0.5, 0, -10, 20, 255},
     };
     for (const auto& c : cases) {
         const bool radial = c.shape == SHAPE_RADIAL;
@@ -146,8 +126,7 @@ TEST(Gradation, KnownGreys) {
 // A drag renders in coarse cells chosen by the area: the same picture as that block
 // size, and not the picture of the next finer one. The last cells reach past the area.
 TEST(Gradation, DragCellSize) {
-    const struct { int w, h, cell; } cases[] = {
-        {300, 200, 4}, {301, 200, 8}, {160, 100, 2}, {161, 100, 4}, {101, 50, 2}, {100, 50, 1}};
+    const struct { int w, h, cell; } cases[] = {{300, 200, 4}, {301, 200, 8}, {160, 100, 2}, {161, 100, 4}, {101, 50, 2}, {100, 50, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.w << " x " << c.h);
         Settings s(c.w, c.h, 0, 0, 1, 1, 0x0000FF, 0xFF0000);

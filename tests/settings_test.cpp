@@ -1,20 +1,22 @@
-// The settings file: byte layout, round trip, marker and short files, fix-ups, hostile
-// values and failed saves.
+// The start values, the settings file (byte layout, round trip, marker and short files, fix-ups,
+// hostile values, every cut and bit flip, failed saves) and the save at shutdown.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "app/settings.h"
 #include "export/color_text.h"
+#include "ui/frame.h"
 #include "ui_fixture.h"
 
 namespace {
 
-const char* const PATH = "C:\\Tintora\\qv.ini";
+const std::string PATH = "C:\\Tintora\\qv.ini";
 using Bytes = std::vector<uint8_t>;
 
 Bytes encoded(const AppState& s) {
@@ -22,10 +24,7 @@ Bytes encoded(const AppState& s) {
     encode_settings(s, out.data());
     return out;
 }
-const Bytes& defaults() {
-    static const Bytes file = encoded(*fresh_state());
-    return file;
-}
+const Bytes& defaults() { static const Bytes file = encoded(*fresh_state()); return file; }
 
 // Independent of the codec: the layout's own little-endian rule.
 void put(Bytes& b, size_t offset, uint64_t v, size_t width) {
@@ -63,14 +62,41 @@ std::unique_ptr<AppState> unusual_state() {
     return s;
 }
 
-// The state's file image equals `want` except where every start rewrites it (position, hold); the
-// first difference is reported.
+// The state's file image equals `want` except where every start rewrites it (position, chip mode);
+// the first difference is reported.
 ::testing::AssertionResult same_persisted(const AppState& s, const Bytes& want) {
     const Bytes got = encoded(s);
     for (size_t i = 0; i < SETTINGS_SIZE; ++i)
         if (!(i >= 8 && i < 16) && !(i >= 40 && i < 44) && got[i] != want[i])
             return ::testing::AssertionFailure() << "byte " << i << ": " << int{got[i]} << " != " << int{want[i]};
     return ::testing::AssertionSuccess();
+}
+
+// Only values other than zero (the record starts zeroed, so a zero would prove nothing) that no test
+// starting from them pins already: the mode, area, focus, notation and gradation defaults are.
+TEST(StateDefaults, StartValuesRecordedColoursPrefixAndTables) {
+    const auto s = fresh_state();
+    EXPECT_TRUE(values_are({{"refresh_ms", s->refresh_ms, 100}, {"window_pos.x", s->window_pos.x, -1}, {"window_pos.y", s->window_pos.y, -1},
+                            {"hex_uppercase", s->hex_uppercase, 1}, {"decimals", s->decimals, 1}, {"panel_focus", s->panel_focus, -1},
+                            {"mix_ratio", s->mix_ratio, 50}}));
+    // The block the settings file stores, filled through its named views (history, palette, in, out).
+    EXPECT_EQ(std::to_array(s->recorded), (std::array<ColorRef, RECORDED_COUNT>{
+        0xEEEEEE, 0xCCCCCC, 0xAAAAAA, 0x888888, 0x666666, 0x444444, 0x222222, 0x000000, 0x8080FB, 0x80C9FB,
+        0x80FBE3, 0x80FB99, 0xB1FB80, 0xFBFB80, 0xFBB280, 0xFB8098, 0xFB80E2, 0xCA80FB, 0x4080FF, 0xFF8040}));
+    // A too long directory is cut, not overrun (the prefix itself names every saved bitmap).
+    EXPECT_EQ(std::strlen(fresh_state(std::string(PATH_SIZE, 'd').c_str())->save_prefix), PATH_SIZE - 1u);
+    // The computed tables: hue ring markers and the rising sine quarter (its ends are read by
+    // the gradation's known greys).
+    EXPECT_EQ(seq(xy(s->hue_ring_points[0]), xy(s->hue_ring_points[22]), xy(s->hue_ring_points[44])),
+              seq(xy({15, 2}), xy({15, 27}), xy({13, 2})));
+    EXPECT_EQ(s->sine_table[500], 0.5f);
+}
+
+// Outside the table a mode has the panel size; the sizes of the modes themselves are checked on
+// the presented frames, the area windows' also on loading and dragging.
+TEST(WindowSizes, OutsideTheTableThePanelSize) {
+    const auto s = fresh_state();
+    for (const int mode : {-1, int{MODE_COUNT}}) EXPECT_EQ(wh(mode_size((s->window_mode = mode, *s))), wh({67, 57})) << mode;
 }
 
 TEST(SettingsLayout, FieldsAtTheirOffsetsLittleEndian) {
@@ -89,10 +115,7 @@ TEST(SettingsLayout, FieldsAtTheirOffsetsLittleEndian) {
 }
 
 TEST(SettingsFile, RoundTripBitForBitAndNoFileKeepsDefaults) {
-    HeadlessPlatform p;
-    ASSERT_EQ(save_settings(*unusual_state(), p), 1);
-    const Bytes file = p.files.at(PATH);
-    ASSERT_EQ(file.size(), SETTINGS_SIZE);
+    const Bytes file = encoded(*unusual_state());
     const auto s = start(&file);
     EXPECT_TRUE(same_persisted(*s, file));
     EXPECT_EQ(s->cur_r, 0x56) << "the components follow the loaded colour";
@@ -121,13 +144,12 @@ TEST(SettingsFile, MarkerAndShortFiles) {
 // modes; the refresh rate stays as saved.
 TEST(SettingsFile, ModeChipAndHoldFixUps) {
     for (int32_t mode = 0; mode < MODE_COUNT; ++mode) {
-        HeadlessPlatform p;
         const auto s = fresh_state();
         s->window_mode = mode, s->hold = 1, s->chip_mode = 1, s->refresh_ms = 50;
-        ASSERT_EQ(save_settings(*s, p), 1);
+        const Bytes file = encoded(*s);
         const int32_t stored = mode == MODE_RGB_OVERVIEW ? MODE_RGB_PANEL : mode == MODE_HLS_OVERVIEW ? MODE_HLS_PANEL : mode;
-        ASSERT_EQ(get(p.files.at(PATH), 16, 4), static_cast<uint32_t>(stored)) << mode;
-        const auto loaded = start(&p.files.at(PATH));
+        ASSERT_EQ(get(file, 16, 4), static_cast<uint32_t>(stored)) << mode;
+        const auto loaded = start(&file);
         const bool area = mode == MODE_CAPTURE || mode == MODE_GRADATION;
         EXPECT_TRUE(values_are({{"mode", loaded->window_mode, stored}, {"hold", loaded->hold, !area}, {"chip", loaded->chip_mode, 0},
                                 {"refresh", loaded->refresh_ms, 50}})) << mode;
@@ -149,6 +171,7 @@ TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
     const struct { const char* what; size_t offset, width; uint64_t value, expected; } cases[] = {
         {"mode -1", 16, 4, 0xFFFFFFFF, MODE_RGB_PANEL}, {"mode 11", 16, 4, 11, MODE_RGB_PANEL},
         {"format -2", 20, 4, 0xFFFFFFFE, FMT_C}, {"hex 2", 24, 4, 2, 1}, {"decimals 3", 28, 4, 3, 1},
+        {"format 0 kept", 20, 4, 0, FMT_PLAIN}, {"decimals 0 kept", 28, 4, 0, 0}, {"wave 0 kept", 66, 4, 0, WAVE_SINE},
         {"refresh 7 kept", 44, 2, 7, 7}, {"mix 9 kept", 54, 4, 9, 9}, {"shape 8", 58, 4, 8, SHAPE_LINEAR},
         {"repeat 3", 62, 4, 3, REPEAT_INFINITE}, {"wave -1", 66, 4, 0xFFFFFFFF, WAVE_TRIANGLE},
         {"cycles 0", 74, 4, 0, 1}, {"area width -7", 46, 4, 0xFFFFFFF9, 1}, {"area width 641", 46, 4, 641, 640},
@@ -173,21 +196,62 @@ TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
     EXPECT_EQ(std::strlen(start(&file)->save_prefix), PATH_SIZE - 1u);
 }
 
-TEST(SettingsSave, FailedSaveKeepsTheOldFileOrNoneAndReturnsZero) {
-    const Bytes old(SETTINGS_SIZE, 0x5A);
-    const struct { bool had_file; FileFault fault; size_t after; int result; } cases[] = {
-        {true, FileFault::cannot_create, 0, 0}, {true, FileFault::write_fails_partway, 100, 0},
-        {true, FileFault::disk_full, SETTINGS_SIZE - 1, 0}, {false, FileFault::write_fails_partway, 8, 0},
-        {true, FileFault::disk_full, SETTINGS_SIZE, 1}};  // the disk fills just after the file
-    for (const auto& c : cases) {
-        HeadlessPlatform p;
-        if (c.had_file) p.files[PATH] = old;
-        p.fault = c.fault, p.fail_after_bytes = c.after;
-        EXPECT_EQ(save_settings(*fresh_state(), p), c.result) << static_cast<int>(c.fault) << "/" << c.after;
-        const Bytes* want = c.result ? &defaults() : c.had_file ? &old : nullptr;
-        ASSERT_EQ(p.files.count(PATH), want ? 1u : 0u) << static_cast<int>(c.fault);
-        EXPECT_TRUE(!want || p.files.at(PATH) == *want) << static_cast<int>(c.fault) << "/" << c.after;
+// Every cut and every single-bit flip of the default file loads, paints every mode at its size, and
+// saves bytes that load back to the same bytes.
+TEST(SettingsFile, EveryCutAndBitFlipLoadsPaintsAndResavesStably) {
+    // One platform and one set of surfaces for all: a start per file would allocate gigabytes.
+    HeadlessPlatform p;
+    const auto surfaces = fresh_state();
+    initialize_app(*surfaces, p);
+    for (size_t k = 0; k <= SETTINGS_SIZE * 9; ++k) {  // cut to k bytes, then bit k - SETTINGS_SIZE - 1 flipped
+        Bytes& file = p.files[PATH] = defaults();
+        if (k <= SETTINGS_SIZE) file.resize(k);
+        else file[(k - SETTINGS_SIZE - 1) / 8] ^= static_cast<uint8_t>(1u << ((k - SETTINGS_SIZE - 1) % 8));
+        SCOPED_TRACE(k <= SETTINGS_SIZE ? "cut to " + std::to_string(k) : "bit " + std::to_string(k - SETTINGS_SIZE - 1) + " flipped");
+        const auto s = std::make_unique<AppState>(), again = fresh_state();
+        initialize_app(*s, p, surfaces.get());
+        ASSERT_EQ(save_settings(*s, p), 1);
+        load_settings(*again, p);
+        EXPECT_EQ(encoded(*again), p.files.at(PATH));
+        for (int mode = 0; mode < MODE_COUNT; ++mode) {
+            s->window_mode = mode;
+            paint_window(*s, p, PRESENT_ALWAYS);
+            EXPECT_EQ(wh({p.last_frame.image.width, p.last_frame.image.height}), wh(mode_size(*s))) << "mode " << mode;
+        }
+        p.texts.clear();
     }
+}
+
+// A save that fails leaves the old file (or none) and no side file; a read-only file is never replaced.
+TEST(SettingsSave, AFailedSaveKeepsTheOldFileOrNoneAndReturnsZero) {
+    const Bytes old(SETTINGS_SIZE, 0x5A);
+    const struct { const char* name; bool had_file, read_only; FileFault fault; size_t after; int result; } rows[] = {
+        {"cannot create", true, false, FileFault::cannot_create, 0, 0},
+        {"write cut partway", true, false, FileFault::write_fails_partway, 100, 0},
+        {"disk full one byte early", true, false, FileFault::disk_full, SETTINGS_SIZE - 1, 0},
+        {"rename fails", true, false, FileFault::rename_fails, 0, 0}, {"read-only target", true, true, FileFault::none, 0, 0},
+        {"write cut, no old file", false, false, FileFault::write_fails_partway, 8, 0},
+        {"the disk fills just after the file", true, false, FileFault::disk_full, SETTINGS_SIZE, 1}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        HeadlessPlatform p;
+        if (r.had_file) p.files[PATH] = old;
+        if (r.read_only) p.read_only.insert(PATH);
+        p.fault = r.fault, p.fail_after_bytes = r.after;
+        EXPECT_EQ(save_settings(*fresh_state(), p), r.result);
+        EXPECT_EQ(p.files.count(PATH + ".new"), 0u);
+        const Bytes* want = r.result ? &defaults() : r.had_file ? &old : nullptr;
+        ASSERT_EQ(p.files.count(PATH), want ? 1u : 0u);
+        if (want) { EXPECT_EQ(p.files.at(PATH), *want); }
+    }
+}
+
+TEST(Shutdown, LiftsTheClipAndWritesTheSettings) {
+    Started t;
+    const Rect clip{0, 0, 10, 10};
+    t.p.clip_pointer(&clip);
+    shutdown_app(t.s, t.p);
+    EXPECT_EQ(seq<size_t>(t.p.has_clip, t.p.files.count(PATH)), seq<size_t>(0, 1));
 }
 
 }  // namespace

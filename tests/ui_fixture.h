@@ -29,8 +29,7 @@ inline testing::AssertionResult values_are(std::initializer_list<Named> values) 
         differ << (differ.tellp() > 0 ? "; " : "") << v.name << " is " << v.got << ", not " << v.want;
         if (v.got > 255 || v.want > 255) differ << std::hex << " (0x" << v.got << ", not 0x" << v.want << ")" << std::dec;
     }
-    if (differ.str().empty()) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << differ.str();
+    return differ.str().empty() ? testing::AssertionSuccess() : testing::AssertionFailure() << differ.str();
 }
 
 // A state record as the program starts it, before any settings are read; on the heap, being large.
@@ -51,15 +50,11 @@ struct Started {
     }
     void set_mode(int mode) {
         s.window_mode = mode;
-        const Size size = mode_size(s);
-        p.move_window(p.window.left, p.window.top, size.width, size.height);
+        p.move_window(p.window.left, p.window.top, mode_size(s).width, mode_size(s).height);
     }
     // The pointer at client (x, y) of the window.
     void point_at_client(int x, int y) { p.pointer = {p.window.left + x, p.window.top + y}; }
     // A left press at client (x, y), the pointer there.
-    void press(int x = 5, int y = 6) {
-        point_at_client(x, y);
-        on_left_down(s, p, x, y);
-    }
+    void press(int x = 5, int y = 6) { point_at_client(x, y), on_left_down(s, p, x, y); }
     int height() const { return p.window.bottom - p.window.top; }
 };
