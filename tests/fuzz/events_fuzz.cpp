@@ -55,8 +55,9 @@ struct Kept {
     }
 };
 
+// memset rather than a loop: the fuzzer would trace every compare of a loop here, half a run's time.
 void clear(const Image& img, Size part) {
-    for (int y = 0; y < part.height; ++y) std::fill_n(img.pixels + y * img.stride, part.width, 0u);
+    for (int y = 0; y < part.height; ++y) std::memset(img.pixels + y * img.stride, 0, sizeof(uint32_t) * part.width);
 }
 
 // The kept platform as a new one would be: black screen, no window, files or marks, and surfaces of zeros.
@@ -74,17 +75,23 @@ HeadlessPlatform& fresh(Kept& k, const Desk& desk) {
     return p;
 }
 
-// Compared a run of memory at a time, not pixel by pixel: a row's right guard and the next
-// row's left guard lie side by side.
-bool guard_intact(const Image& view) {
-    static const std::vector<uint32_t> canaries(BACK_WIDTH + 2 * GUARD, CANARY);
-    const auto intact = [&](int x, int y, int width) {
-        return std::memcmp(view.pixels + y * view.stride + x, canaries.data(), sizeof(uint32_t) * width) == 0;
+// Every guard pixel, looked at in a plain loop the fuzzer does not trace (it would cost more
+// than the run it checks).
+__attribute__((no_sanitize("coverage"))) bool guard_intact(const Image& view) {
+    uint32_t differ = 0;
+    const auto look = [&](const uint32_t* from, int count) {
+        for (int i = 0; i < count; ++i) differ |= from[i] ^ CANARY;
     };
-    bool ok = intact(-GUARD, 0, GUARD);  // the first row's left guard
-    for (int y = -GUARD; y < view.height + GUARD; ++y)
-        ok = ok && (y < 0 || y >= view.height ? intact(-GUARD, y, view.width + 2 * GUARD) : intact(view.width, y, 2 * GUARD));
-    return ok;
+    for (int y = -GUARD; y < view.height + GUARD; ++y) {
+        const uint32_t* row = view.pixels + y * view.stride;
+        if (y < 0 || y >= view.height) {
+            look(row - GUARD, view.width + 2 * GUARD);
+        } else {
+            look(row - GUARD, GUARD);
+            look(row + view.width, GUARD);
+        }
+    }
+    return differ == 0;
 }
 
 // The saved bytes without the fields that loading sets anew by design: the place beside the
