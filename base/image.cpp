@@ -28,11 +28,12 @@ void set_pixel(Image& img, int x, int y, ColorRef c) {
 void fill_box(Image& img, int x, int y, int w, int h, ColorRef c) {
     const int x0 = std::max(x, 0), y0 = std::max(y, 0);
     const int x1 = std::min(x + w, img.width), y1 = std::min(y + h, img.height);
-    const uint32_t p = pixel_from_color(c);
-    for (int yy = y0; yy < y1; ++yy) {
-        uint32_t* row = img.pixels + static_cast<size_t>(yy) * img.stride;
-        std::fill(row + x0, row + std::max(x0, x1), p);
-    }
+    if (x1 <= x0 || y1 <= y0) return;
+    // One row filled, the others copied from it: a copy is one block move per row where a
+    // fill is a loop per pixel (which a coverage-traced fuzz build pays for at every pixel).
+    uint32_t* first = img.pixels + static_cast<size_t>(y0) * img.stride + x0;
+    std::fill_n(first, x1 - x0, pixel_from_color(c));
+    for (int yy = y0 + 1; yy < y1; ++yy) std::copy_n(first, x1 - x0, first + static_cast<size_t>(yy - y0) * img.stride);
 }
 
 void frame_box(Image& img, int x, int y, int w, int h, ColorRef c) {
