@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "ui/layout.h"
+
 Point place_beside_pointer(Point p, Size w, int screen_width, int screen_height) {
     Point at{p.x + 12, p.y};
     if (at.x + w.width > screen_width) at.x = p.x - 12 - w.width;
@@ -22,3 +24,11 @@ Point move_window_on_monitor(Platform& p, Point at, Size size) {
     p.move_window(to.x, to.y, size.width, size.height);
     return to;
 }
+
+Point apply_mode_size(AppState& s, Platform& p) {
+    // Shifted only as far as needed to stay on its monitor: a small chip must never be left
+    // wholly off the screen by the top-left of a larger window.
+    const Rect r = p.window_rect();
+    return move_window_on_monitor(p, {r.left, r.top}, mode_size(s));
+}
+

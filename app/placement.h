@@ -1,5 +1,6 @@
 // Where the window may rest: beside the pointer at start, and always reachable on its monitor.
 #pragma once
+#include "app/state.h"
 #include "base/geometry.h"
 #include "platform/platform.h"
 
@@ -15,3 +16,8 @@ Point keep_on_monitor(Point at, Size window, Rect monitor);
 // Moves the window to `at` with `size`, shifted only as far as needed onto the monitor
 // that holds it; returns the top-left it got.
 Point move_window_on_monitor(Platform& p, Point at, Size size);
+
+// Gives the window the size of the current mode where it is, shifted only as far as needed
+// to stay on its monitor; returns its top-left.
+Point apply_mode_size(AppState& s, Platform& p);
+

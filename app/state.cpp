@@ -43,7 +43,7 @@ void initialize_state(AppState& s, const char* exe_dir, int screen_width, int sc
     s.grad_block_w = 1;
     s.grad_block_h = 1;
     s.window_pos = {-1, -1};
-    s.window_mode = MODE_RGB_PANEL;
+    set_window_mode(s, MODE_RGB_PANEL);
     s.edit_target = EDIT_NONE;
     s.dragging = s.shift_down = s.ctrl_down = s.hold = 0;
     s.marked_cell = s.chip_mode = s.image_valid = s.save_counter = 0;
@@ -85,6 +85,8 @@ void update_area_window_sizes(AppState& s) {
     s.window_sizes[MODE_CAPTURE] = {s.area_size.width + 3, s.area_size.height + 19};
     s.window_sizes[MODE_GRADATION] = {s.area_size.width + 2, s.area_size.height + 18};
 }
+
+void set_window_mode(AppState& s, int32_t mode) { s.window_mode = mode; }
 
 Size mode_size(const AppState& s) {
     const int m = s.window_mode >= 0 && s.window_mode < MODE_COUNT ? s.window_mode : MODE_RGB_PANEL;

@@ -119,6 +119,9 @@ void set_default_save_prefix(AppState& s);
 // Rows 6 and 8 of window_sizes follow area_size.
 void update_area_window_sizes(AppState& s);
 
+// The one writer of window_mode, the settings loader aside.
+void set_window_mode(AppState& s, int32_t mode);
+
 // Size of the current mode; a mode outside the table gives the RGB panel's size.
 Size mode_size(const AppState& s);
 

@@ -2,10 +2,7 @@
 // on an unchanged screen (prepare, compose and the comparison that then presents nothing).
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "app/app.h"
-#include "platform/headless/headless_platform.h"
+#include "platform/headless/headless_app.h"
 #include "ui/frame.h"
 
 namespace {
@@ -13,16 +10,16 @@ namespace {
 // A started program in the mode given, on a screen of varied colours, a row highlighted.
 void frames(benchmark::State& state, bool whole_tick) {
     static const char* const names[MODE_COUNT] = {"minimum", "compact", "rgb", "hls", "zoom", "record", "", "mix", "", "overview"};
-    HeadlessPlatform p;
-    for (size_t i = 0; i < p.screen.storage.size(); ++i) p.screen.storage[i] = static_cast<uint32_t>(i * 2654435761u) & 0xFFFFFF;
-    p.pointer = {500, 400};
-    auto s = std::make_unique<AppState>();
-    initialize_app(*s, p);
-    s->window_mode = static_cast<int>(state.range(0)), s->panel_focus = 1;
-    paint_window(*s, p, PRESENT_ALWAYS);
+    HeadlessApp t;
+    for (size_t i = 0; i < t.p.screen.storage.size(); ++i) t.p.screen.storage[i] = static_cast<uint32_t>(i * 2654435761u) & 0xFFFFFF;
+    t.p.pointer = {500, 400};
+    t.start();
+    set_window_mode(t.s, static_cast<int>(state.range(0)));
+    t.s.panel_focus = 1;
+    t.send(EVENT_PAINT);
     for (auto _ : state) {
-        whole_tick ? on_frame(*s, p) : compose_frame(*s, p);
-        p.texts.clear();  // the headless platform keeps every text drawn
+        whole_tick ? t.send(EVENT_FRAME) : compose_frame(t.s, t.p);
+        t.p.texts.clear();  // the headless platform keeps every text drawn
     }
     state.SetLabel(names[state.range(0)]);
 }

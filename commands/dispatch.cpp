@@ -23,7 +23,7 @@ uint16_t mix_panel_key(uint16_t id) {
 // Leaves for a panel to edit a working colour; Enter comes back to return_mode.
 void leave_for_edit(AppState& s, int32_t panel, int& result) {
     s.return_mode = static_cast<uint16_t>(s.window_mode);
-    s.window_mode = panel;
+    set_window_mode(s, panel);
     result = 1;
 }
 
@@ -72,17 +72,15 @@ void follow_up(AppState& s, Platform& window, const CommandFacts& c) {
 
 }  // namespace
 
-int dispatch_command(AppState& s, Platform* window, uint32_t param) {
+int dispatch_command(AppState& s, Platform& window, uint32_t param) {
     uint16_t id = static_cast<uint16_t>(param & 0xFFFF);
     int result = 0;
-    if (window && !pass_mode_checks(s, id, result)) return 0;
-    // Enter records the colour, which a replay without a window must not do.
-    if (window && id == CMD_RETURN) result = run_return(s, *window);
+    if (!pass_mode_checks(s, id, result)) return 0;
+    if (id == CMD_RETURN) result = run_return(s, window);
     if (set_check_marks(s, id)) result = 1;
-    if (!window) return 1;
     const CommandFacts c = command_facts(id);
-    run_action(s, *window, c, result);
-    follow_up(s, *window, c);
+    run_action(s, window, c, result);
+    follow_up(s, window, c);
     if (s.window_mode == MODE_HLS_PANEL) {
         rgb_to_hls(s.cur_r, s.cur_g, s.cur_b, s.cur_h, s.cur_l, s.cur_s);
         if (s.cur_h == 360) s.cur_h = 0;

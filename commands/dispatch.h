@@ -5,7 +5,6 @@
 #include "app/state.h"
 #include "platform/platform.h"
 
-// window == nullptr is the replay form: only check marks (and the two toggles) change,
-// and the result is 1. With a window the result is 1 when the window must take the
-// size of window_mode. Only the low 16 bits of id are used.
-int dispatch_command(AppState& s, Platform* window, uint32_t id);
+// The result is 1 when the window must take the size of window_mode. Only the low 16 bits
+// of id are used.
+int dispatch_command(AppState& s, Platform& window, uint32_t id);

@@ -8,8 +8,8 @@
 
 namespace {
 
-void set_window_mode(AppState& s, int32_t mode) {
-    s.window_mode = mode;
+void choose_window_mode(AppState& s, int32_t mode) {
+    set_window_mode(s, mode);
     s.edit_target = EDIT_NONE;
     if (mode_info(mode).keeps_chip) return;
     // Chip mode ends without bringing back its saved rate or mode.
@@ -32,11 +32,11 @@ void toggle_chip_mode(AppState& s, int& result) {
         s.chip_saved_refresh_ms = s.refresh_ms;
         s.refresh_ms = 50;
         s.return_mode = static_cast<uint16_t>(s.window_mode);
-        if (s.window_mode != MODE_COMPACT && s.window_mode != MODE_ZOOM) s.window_mode = MODE_MINIMUM;
+        if (s.window_mode != MODE_COMPACT && s.window_mode != MODE_ZOOM) set_window_mode(s, MODE_MINIMUM);
         set_menu_check(s.popup_menus, CMD_CHIP_MODE, true);
         s.hold = 0;
     } else {
-        s.window_mode = s.return_mode;
+        set_window_mode(s, s.return_mode);
         s.refresh_ms = s.chip_saved_refresh_ms;
         set_menu_check(s.popup_menus, CMD_CHIP_MODE, false);
     }
@@ -51,7 +51,7 @@ void toggle_chip_mode(AppState& s, int& result) {
 
 bool run_window_action(AppState& s, const CommandFacts& c, int& result) {
     switch (c.group) {
-    case GROUP_MODE: set_window_mode(s, c.value); return true;
+    case GROUP_MODE: choose_window_mode(s, c.value); return true;
     case GROUP_RATE: s.refresh_ms = static_cast<uint16_t>(c.value); return true;
     default: break;
     }
@@ -66,7 +66,7 @@ int run_return(AppState& s, Platform& window) {
         return 0;
     s.image_valid = 0;
     s.edit_target = EDIT_NONE;
-    s.window_mode = s.return_mode;
+    set_window_mode(s, s.return_mode);
     if (s.window_mode == MODE_MIX_PANEL) set_check_marks(s, CMD_MODE_MIX_PANEL);
     return 1;
 }

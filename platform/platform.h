@@ -8,6 +8,7 @@
 #include "base/color_ref.h"
 #include "base/geometry.h"
 #include "base/image.h"
+#include "commands/menu_model.h"
 
 // Cursors the core asks for; the backend maps them to its own resources.
 enum CursorId : int {
@@ -62,7 +63,8 @@ public:
     virtual void start_system_move() = 0;
     virtual void invalidate() = 0;
     virtual void present(const Image& frame) = 0;  // frame is the whole client area
-    virtual void show_popup(int popup_index, Point screen_at) = 0;
+    // The popup with the check marks as the commands last wrote them.
+    virtual void show_popup(int popup_index, Point screen_at, const PopupMenus& marks) = 0;
     virtual void post_quit() = 0;
 
     // Clipboard; false when it is busy or refuses (nothing changed then).

@@ -6,7 +6,6 @@
 #include "app/frame_clock.h"
 #include "app/placement.h"
 #include "commands/command_ids.h"
-#include "settings_file.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -64,7 +63,7 @@ TEST(ChipMode, FollowsThePointerAndFlipsNearTheEdges) {
     for (const auto& c : cases) {
         Started t(MODE_COMPACT);
         t.s.chip_mode = c.chip, t.s.has_focus = c.focus, t.p.pointer = c.pointer;
-        on_frame(t.s, t.p);
+        t.send(EVENT_FRAME);
         EXPECT_EQ(box(t.p.window), box({c.at.x, c.at.y, c.at.x + 67, c.at.y + 17})) << c.pointer.x << "," << c.pointer.y;
     }
 }
@@ -79,17 +78,15 @@ TEST(Reachable, LargeAreaThenChipStaysOnTheScreen) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        HeadlessPlatform p(r.screen.width, r.screen.height);
+        HeadlessApp t(r.screen.width, r.screen.height);
         auto file = fresh_state();
         file->window_mode = MODE_CAPTURE, file->area_size = r.area;
-        store_settings_file(p, *file);
-        p.pointer = r.pointer;
-        AppState s;
-        initialize_app(s, p);
-        place_window(s, p);
-        EXPECT_EQ(box(p.window), box(r.start));
-        on_command(s, p, CMD_MODE_MINIMUM);
-        const Rect w = p.window;  // left, top, right, bottom on the screen
+        t.store_settings(*file);
+        t.p.pointer = r.pointer;
+        t.start();
+        EXPECT_EQ(box(t.p.window), box(r.start));
+        t.command(CMD_MODE_MINIMUM);
+        const Rect w = t.p.window;  // left, top, right, bottom on the screen
         EXPECT_EQ(seq(w.left >= 0, w.top >= 0, w.right <= r.screen.width, w.bottom <= r.screen.height), seq(true, true, true, true));
     }
 }
@@ -102,7 +99,7 @@ TEST(Reachable, ModeChangeAcrossTwoMonitorsKeepsTheMonitorHoldingMost) {
         Started t(MODE_COMPACT);
         t.p.monitors = {{0, 0, 1024, 768}, LEFT_MONITOR};
         t.p.move_window(r.left, 300, 67, 17);
-        on_command(t.s, t.p, CMD_MODE_RGB_PANEL);
+        t.command(CMD_MODE_RGB_PANEL);
         EXPECT_EQ(box(t.p.window), box(r.want)) << r.name;
     }
 }

@@ -61,8 +61,8 @@ TEST(CaptureView, LiveAreaBesideThePointerKeptOnItsMonitor) {
         Started t(MODE_CAPTURE);
         number_screen(t.p, r.desk, r.origin);
         t.p.monitors = r.monitors, t.p.pointer = r.pointer;
-        on_paint(t.s, t.p);
-        if (r.then) r.then(t), number_screen(t.p, D, {1, 1}), on_paint(t.s, t.p);
+        t.send(EVENT_PAINT);
+        if (r.then) r.then(t), number_screen(t.p, D, {1, 1}), t.send(EVENT_PAINT);
         EXPECT_EQ(seq<ColorRef>(area_px(t, 1, 1), area_px(t, 63, 63), t.p.reads_outside), seq(r.first, r.last, 0u)) << r.rule;
     }
 }
@@ -81,7 +81,7 @@ TEST(AreaViews, TitleBarsButtonsAndFrame) {
         t.s.edge_colors = {1, 2, 3, 4}, t.s.button_face_color = 5, t.s.in_color = 0xFE, t.s.out_color = 0xFE00;
         t.s.has_focus = r.focus, t.s.hold = r.hold, t.s.dragging = r.dragging;
         fill_box(t.s.back_buffer, 0, 0, BACK_WIDTH, BACK_HEIGHT, 0x777777);  // what an earlier view left
-        on_paint(t.s, t.p);
+        t.send(EVENT_PAINT);
         const Image& back = t.s.back_buffer;
         EXPECT_EQ(seq(shown(t, r.at.x, r.at.y), shown(t, 0, 40), get_pixel(back, 65, 40), get_pixel(back, 66, 40), get_pixel(back, 40, 82)),
                   seq(r.expect, 0u, 0x777777u, 0x777777u, 0x777777u)) << r.rule;
@@ -108,7 +108,7 @@ TEST(GradationView, TitlesAndMarkersOnTheWindowNeverInTheBackBuffer) {
         t.s.grad_in_x = t.s.grad_in_y = r.focus == 2 ? 0.0 : r.point;
         t.s.grad_out_x = t.s.grad_out_y = r.focus == 2 ? r.point : 1.0;
         update_area_window_sizes(t.s);
-        on_paint(t.s, t.p);
+        t.send(EVENT_PAINT);
         std::string texts = t.p.texts[0].text;
         for (size_t i = 1; i < t.p.texts.size(); ++i)
             texts += " " + t.p.texts[i].text + "@" + std::to_string(t.p.texts[i].x) + "," + std::to_string(t.p.texts[i].y);
@@ -132,7 +132,7 @@ TEST(AreaViews, EveryAreaSizeAndPointPaintsInsideTheBuffers) {
                 t.s.area_size = a, t.s.grad_in_x = f, t.s.grad_out_y = 1 - f, t.s.grad_mid_pos = f < 0 ? 0.0 : 1.0;
                 t.s.window_mode = mode, t.s.panel_focus = 3, t.s.drag_state = f > 0 ? 3 : -1, t.s.image_valid = 0;
                 update_area_window_sizes(t.s);
-                on_paint(t.s, t.p);
+                t.send(EVENT_PAINT);
             }
     EXPECT_EQ(t.p.reads_outside, 0);
 }
@@ -143,10 +143,10 @@ TEST(AreaViews, EveryAreaSizeAndPointPaintsInsideTheBuffers) {
 // the gradation to be rendered in full.
 TEST(AreaControls, HandlesByNearnessDragsWithSnapsAndClamps) {
     const int C = MODE_CAPTURE, G = MODE_GRADATION;
-    const auto release = [](Started& t) { on_left_up(t.s, t.p); };
-    const auto focus_loss = [](Started& t) { on_focus_lost(t.s, t.p); };
-    const auto escape = [](Started& t) { on_key_down(t.s, t.p, KEY_ESCAPE); };
-    const auto capture_lost = [](Started& t) { on_capture_lost(t.s, t.p); };
+    const auto release = [](Started& t) { t.send(EVENT_LEFT_UP); };
+    const auto focus_loss = [](Started& t) { t.send(EVENT_FOCUS_LOST); };
+    const auto escape = [](Started& t) { t.send(EVENT_KEY_DOWN, KEY_ESCAPE); };
+    const auto capture_lost = [](Started& t) { t.send(EVENT_CAPTURE_LOST); };
     const struct { const char* rule; int mode, shift, width, drag; double in; Point press, to; const char* changes; void (*end)(Started&) = nullptr; } rows[] = {
         {"in and out as near: in", G, 0, 64, -1, 0, {32, 32}, {32, 32}, "in=0.5,0.5 valid=0 focus=1 drag=1 captured=1 cursor=frame"},
         {"50 % over an as near out", G, 0, 64, -1, 0, {48, 48}, {48, 48}, "mid=0.75 valid=0 focus=3 drag=3 captured=1 cursor=frame"},
@@ -175,8 +175,8 @@ TEST(AreaControls, HandlesByNearnessDragsWithSnapsAndClamps) {
         t.s.shift_down = r.shift, t.s.grad_in_x = t.s.grad_in_y = r.in, t.s.image_valid = 1;
         const std::string before = area_state(t);
         t.s.area_size.width = r.width, t.s.drag_state = r.drag;
-        if (r.drag < 0) on_mouse_move(t.s, t.p, r.press.x, r.press.y + 17), t.press(r.press.x, r.press.y + 17);
-        on_mouse_move(t.s, t.p, r.to.x, r.to.y + 17);
+        if (r.drag < 0) t.send(EVENT_MOUSE_MOVE, r.press.x, r.press.y + 17), t.press(r.press.x, r.press.y + 17);
+        t.send(EVENT_MOUSE_MOVE, r.to.x, r.to.y + 17);
         if (r.end) r.end(t);
         EXPECT_EQ(area_state(t), with(before, r.changes)) << r.rule;
     }
@@ -194,7 +194,7 @@ TEST(AreaControls, GradationChoiceKeysSetTheirValueAndCheckMark) {
     for (const auto& r : rows) {
         Started t(MODE_GRADATION);
         t.s.grad_shape = t.s.grad_wave = t.s.grad_repeat = t.s.grad_half_cycles = -1, t.s.image_valid = 1;
-        dispatch_command(t.s, &t.p, r.id);
+        dispatch_command(t.s, t.p, r.id);
         const CommandGroup group = command_facts(r.id).group;
         const int32_t chosen[] = {t.s.grad_shape, t.s.grad_repeat, t.s.grad_half_cycles, t.s.grad_wave};  // group order
         int checks = 0;

@@ -32,7 +32,7 @@ TEST(SaveFaults, OldFileKeptSideFileRemovedReadOnlyLeftAlone) {
             t.p.files[save.path] = old;
             t.p.fault = r.fault, t.p.fail_after_bytes = static_cast<size_t>(r.cut_at < 0 ? save.size + r.cut_at : r.cut_at);
             if (r.read_only) t.p.read_only.insert(save.path);
-            dispatch_command(t.s, &t.p, save.command);
+            dispatch_command(t.s, t.p, save.command);
             EXPECT_EQ(t.s.save_counter, r.saved ? 8 : 7);
             EXPECT_EQ(t.p.files.size(), 1u) << "a side file left behind";
             EXPECT_EQ(t.p.files.at(save.path).size(), size_t(r.saved ? save.size : 3));

@@ -112,7 +112,7 @@ TEST(Panels, EveryRectangleInPlaceAndNothingElse) {
         Started t(sc.mode);
         t.p.pointer = {500, 400};
         sc.setup(t);
-        on_paint(t.s, t.p);
+        t.send(EVENT_PAINT);
         const Image& got = t.p.last_frame.image;
         ImageBuffer want = make_image(got.width, got.height);
         fill_box(want.image, 0, 0, got.width, got.height, WHITE);
@@ -143,7 +143,7 @@ TEST(Frames, TheClockPresentsOnlyAChangedWindowAPaintMessageAlways) {
     for (const auto& st : steps) {
         set_pixel(t.p.screen.image, st.pixel.x, st.pixel.y, 0x0000FF);
         const int before = t.p.presents;
-        st.paint ? on_paint(t.s, t.p) : on_frame(t.s, t.p);
+        st.paint ? t.send(EVENT_PAINT) : t.send(EVENT_FRAME);
         EXPECT_EQ(seq(t.p.presents - before, t.p.invalidations), seq(st.presents, invalidations)) << st.step;
     }
 }
@@ -152,7 +152,7 @@ TEST(Frames, TheClockPresentsOnlyAChangedWindowAPaintMessageAlways) {
 void paint_over(Started& t, ColorRef c) {
     t.p.pointer = {400, 300};
     set_pixel(t.p.screen.image, 400, 300, c);
-    on_paint(t.s, t.p);
+    t.send(EVENT_PAINT);
 }
 ColorRef px(const Started& t, int x, int y) { return get_pixel(t.p.last_frame.image, x, y); }
 

@@ -202,14 +202,14 @@ TEST(SettingsFile, EveryCutAndBitFlipLoadsPaintsAndResavesStably) {
     // One platform and one set of surfaces for all: a start per file would allocate gigabytes.
     HeadlessPlatform p;
     const auto surfaces = fresh_state();
-    initialize_app(*surfaces, p);
+    start_app(*surfaces, p);
     for (size_t k = 0; k <= SETTINGS_SIZE * 9; ++k) {  // cut to k bytes, then bit k - SETTINGS_SIZE - 1 flipped
         Bytes& file = p.files[PATH] = defaults();
         if (k <= SETTINGS_SIZE) file.resize(k);
         else file[(k - SETTINGS_SIZE - 1) / 8] ^= static_cast<uint8_t>(1u << ((k - SETTINGS_SIZE - 1) % 8));
         SCOPED_TRACE(k <= SETTINGS_SIZE ? "cut to " + std::to_string(k) : "bit " + std::to_string(k - SETTINGS_SIZE - 1) + " flipped");
         const auto s = std::make_unique<AppState>(), again = fresh_state();
-        initialize_app(*s, p, surfaces.get());
+        start_app(*s, p, surfaces.get());
         ASSERT_EQ(save_settings(*s, p), 1);
         load_settings(*again, p);
         EXPECT_EQ(encoded(*again), p.files.at(PATH));

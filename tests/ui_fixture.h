@@ -7,9 +7,7 @@
 #include <memory>
 #include <sstream>
 
-#include "app/app.h"
-#include "platform/headless/headless_platform.h"
-#include "ui/window_events.h"
+#include "platform/headless/headless_app.h"
 
 // Comparable, printable views of the geometry records.
 inline std::array<int, 2> xy(Point q) { return {q.x, q.y}; }
@@ -39,22 +37,21 @@ inline std::unique_ptr<AppState> fresh_state(const char* dir = "C:\\Tintora\\") 
     return s;
 }
 
-struct Started {
-    HeadlessPlatform p;
-    AppState s;
+// Started with the window at (100, 200), the pointer then back at (0, 0).
+struct Started : HeadlessApp {
     explicit Started(int mode = MODE_RGB_PANEL) {
-        initialize_app(s, p);
-        s.window_pos = {100, 200};
-        place_window(s, p);
+        p.pointer = {88, 200};
+        start();
+        p.pointer = {};
         if (mode != MODE_RGB_PANEL) set_mode(mode);
     }
     void set_mode(int mode) {
-        s.window_mode = mode;
+        set_window_mode(s, mode);
         p.move_window(p.window.left, p.window.top, mode_size(s).width, mode_size(s).height);
     }
     // The pointer at client (x, y) of the window.
     void point_at_client(int x, int y) { p.pointer = {p.window.left + x, p.window.top + y}; }
     // A left press at client (x, y), the pointer there.
-    void press(int x = 5, int y = 6) { point_at_client(x, y), on_left_down(s, p, x, y); }
+    void press(int x = 5, int y = 6) { point_at_client(x, y), send(EVENT_LEFT_DOWN, x, y); }
     int height() const { return p.window.bottom - p.window.top; }
 };

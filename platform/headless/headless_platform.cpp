@@ -56,7 +56,7 @@ void HeadlessPlatform::present(const Image& frame) {
     copy_block(last_frame.image, 0, 0, frame, 0, 0, frame.width, frame.height);
 }
 
-void HeadlessPlatform::show_popup(int popup_index, Point screen_at) {
+void HeadlessPlatform::show_popup(int popup_index, Point screen_at, const PopupMenus&) {
     popups.emplace_back(popup_index, screen_at);
 }
 

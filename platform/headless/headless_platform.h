@@ -77,7 +77,7 @@ public:
     void start_system_move() override { ++system_moves; }
     void invalidate() override { ++invalidations; }
     void present(const Image& frame) override;
-    void show_popup(int popup_index, Point screen_at) override;
+    void show_popup(int popup_index, Point screen_at, const PopupMenus& marks) override;
     void post_quit() override { quit_posted = true; }
     bool set_clipboard_text(const char* text) override;
     bool set_clipboard_bitmap(const Image& picture) override;

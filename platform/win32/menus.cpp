@@ -53,8 +53,8 @@ void build_menus(Win32Platform& p) {
     p.accelerators = CreateAcceleratorTableW(table, ACCEL_COUNT);
 }
 
-void sync_popup(Win32Platform& p, int popup_index) {
-    if (!p.state || popup_index < 0 || popup_index >= POPUP_COUNT) return;
+void sync_popup(Win32Platform& p, int popup_index, const PopupMenus& marks) {
+    if (popup_index < 0 || popup_index >= POPUP_COUNT) return;
     const int first = popup_start[popup_index];
     int depth = 0;
     for (int i = first; i < MENU_ENTRY_COUNT; ++i) {
@@ -62,15 +62,15 @@ void sync_popup(Win32Platform& p, int popup_index) {
         if (e.kind == MENU_POPUP || e.kind == MENU_SUBMENU) ++depth;
         if (e.kind == MENU_END && --depth == 0) break;
         if (e.kind != MENU_ITEM || !p.menu_places[i].menu) continue;
-        const bool checked = menu_item_checked(p.state->popup_menus, i);
+        const bool checked = menu_item_checked(marks, i);
         CheckMenuItem(p.menu_places[i].menu, p.menu_places[i].position,
                       MF_BYPOSITION | (checked ? MF_CHECKED : MF_UNCHECKED));
     }
 }
 
-void Win32Platform::show_popup(int popup_index, Point screen_at) {
+void Win32Platform::show_popup(int popup_index, Point screen_at, const PopupMenus& marks) {
     if (!menus || popup_index < 0 || popup_index >= POPUP_COUNT) return;
-    sync_popup(*this, popup_index);
+    sync_popup(*this, popup_index, marks);
     // The owner must be in the foreground, or the menu does not close when the user
     // clicks elsewhere.
     SetForegroundWindow(window);

@@ -5,6 +5,7 @@
 #include "app/frame_clock.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/win32_app.h"
+#include "ui/event.h"
 
 static const wchar_t CLASS_NAME[] = L"Tintora";
 
@@ -44,7 +45,7 @@ static int main_loop(AppState& s, Win32Platform& p) {
         }
         const FrameStep step = frame_step(s.last_frame, p.now_ms(), s.refresh_ms, s.dragging != 0, false);
         if (step.frame_now) {
-            on_frame(s, p);  // paints and presents the window only if it changed
+            handle_event(s, p, {EVENT_FRAME, {}, KEY_OTHER, 0});  // presents the window only if it changed
             continue;
         }
         const DWORD timeout = step.wait_ms == WAIT_FOREVER ? INFINITE : step.wait_ms;
@@ -66,13 +67,11 @@ int run_app(HINSTANCE instance, int show_command) {
         AppState& s = *state;
         Win32Platform p(instance);
         Win32App app{s, p};
-        p.state = &s;
         p.window = create_main_window(instance, app);
         build_menus(p);
         s.last_frame = p.now_ms();
-        initialize_app(s, p);
+        start_app(s, p);
         app.ready = true;
-        place_window(s, p);
         ShowWindow(p.window, show_command);
         UpdateWindow(p.window);
         code = main_loop(s, p);

@@ -1,5 +1,6 @@
 // The Win32 program: its entry, window procedure and message loop around the core.
 #pragma once
+#include "app/state.h"
 #include "platform/win32/win32_platform.h"
 
 // What the window procedure reaches through the window's user data.
@@ -13,8 +14,8 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
 
 // Builds the four popups and the accelerator table from the command table.
 void build_menus(Win32Platform& p);
-// Brings check marks and grayed items of popup n in line with the menu model.
-void sync_popup(Win32Platform& p, int popup_index);
+// Brings the check marks of popup n in line with the marks the commands wrote.
+void sync_popup(Win32Platform& p, int popup_index, const PopupMenus& marks);
 
 // The process: single instance, window, main loop, shutdown. Returns the exit code.
 int run_app(HINSTANCE instance, int show_command);

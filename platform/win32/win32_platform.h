@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "app/state.h"
 #include "platform/platform.h"
 
 // A drawing surface: a top-down 32-bit DIB section selected into its own memory DC, so
@@ -44,7 +43,6 @@ public:
     std::vector<Win32MenuPlace> menu_places;  // one per entry of the menu table
     HCURSOR cursors[CURSOR_COUNT] = {};
     HDC paint_dc = nullptr;       // the DC of the paint message being handled, if any
-    AppState* state = nullptr;    // read when a popup needs its check marks
 
     explicit Win32Platform(HINSTANCE inst);
     ~Win32Platform() override;
@@ -69,7 +67,7 @@ public:
     void start_system_move() override;
     void invalidate() override;
     void present(const Image& frame) override;
-    void show_popup(int popup_index, Point screen_at) override;
+    void show_popup(int popup_index, Point screen_at, const PopupMenus& marks) override;
     void post_quit() override;
     bool set_clipboard_text(const char* text) override;
     bool set_clipboard_bitmap(const Image& picture) override;

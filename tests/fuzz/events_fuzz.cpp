@@ -2,19 +2,18 @@
 // headless platform, with the program's invariants checked after every event.
 //
 // Input: desk (1 byte), pointer x and y (2 x 2), settings size (2; 0 = no file) and bytes,
-// then events: a kind (1 byte) and its values. Past the end every value reads as 0.
+// then events: a kind (1 byte; one more than the program's kinds: a change of the screen) and
+// its values. Past the end every value reads as 0.
 #include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <memory>
 #include <vector>
 
-#include "app/app.h"
 #include "app/placement.h"
-#include "app/settings.h"
 #include "fuzz_checks.h"
-#include "platform/headless/headless_platform.h"
-#include "ui/window_events.h"
+#include "platform/headless/headless_app.h"
+#include "ui/frame.h"
 
 namespace {
 
@@ -31,24 +30,23 @@ struct Input {
 struct Desk { Size screen; Rect second; };
 constexpr Desk DESKS[] = {{{1024, 768}, {}}, {{640, 480}, {}}, {{200, 150}, {}}, {{1024, 768}, {-1280, -200, 0, 824}}};
 
-enum Event { COMMAND, KEY_DOWN, KEY_UP, MOVE, LEFT_DOWN, LEFT_UP, RIGHT_DOWN, FOCUS_GAINED, FOCUS_LOST, FRAME, SCREEN, EVENT_COUNT };
+constexpr int SCREEN_CHANGE = EVENT_KIND_COUNT;  // not the program's: the desktop under it changes
 
 const char* const PATH = "C:\\Tintora\\qv.ini";
 constexpr int GUARD = 3;  // pixels around each surface that nothing may write
 constexpr uint32_t CANARY = 0xA5A5A5A5u;
 
-// A platform and the program's surfaces, kept from run to run: making a screen and the 643 x 500
+// A started program and its surfaces, kept from run to run: making a screen and the 643 x 500
 // surfaces anew, or even clearing them whole, would cost more than a run. The three the frame is
 // made in sit inside rings of canaries.
 struct Kept {
-    HeadlessPlatform p;
-    AppState surfaces;  // only its surfaces and pictures are used
+    HeadlessApp app;
     bool screen_changed = false;
     Size drawn{BACK_WIDTH, BACK_HEIGHT};  // the part of the surfaces the last run may have drawn in
-    explicit Kept(Size screen) : p(screen.width, screen.height) {
-        initialize_app(surfaces, p);
-        for (Image* view : {&surfaces.back_buffer, &surfaces.frame, &surfaces.next_frame}) {
-            const Image whole = p.create_surface(BACK_WIDTH + 2 * GUARD, BACK_HEIGHT + 2 * GUARD);
+    explicit Kept(Size screen) : app(screen.width, screen.height) {
+        app.start();
+        for (Image* view : {&app.s.back_buffer, &app.s.frame, &app.s.next_frame}) {
+            const Image whole = app.p.create_surface(BACK_WIDTH + 2 * GUARD, BACK_HEIGHT + 2 * GUARD);
             std::fill_n(whole.pixels, whole.stride * whole.height, CANARY);
             *view = sub_image(whole, GUARD, GUARD, BACK_WIDTH, BACK_HEIGHT);
         }
@@ -62,9 +60,9 @@ void clear(const Image& img, Size part) {
 
 // The kept platform as a new one would be: black screen, no window, files or marks, and surfaces of zeros.
 HeadlessPlatform& fresh(Kept& k, const Desk& desk) {
-    HeadlessPlatform& p = k.p;
+    HeadlessPlatform& p = k.app.p;
     if (k.screen_changed) clear(p.screen.image, desk.screen);
-    for (const Image& img : {k.surfaces.back_buffer, k.surfaces.frame, k.surfaces.next_frame}) clear(img, k.drawn);
+    for (const Image& img : {k.app.s.back_buffer, k.app.s.frame, k.app.s.next_frame}) clear(img, k.drawn);
     k.screen_changed = false, k.drawn = {};
     p.monitors.assign(1, {0, 0, desk.screen.width, desk.screen.height});
     if (desk.second.right > desk.second.left) p.monitors.push_back(desk.second);
@@ -124,7 +122,7 @@ struct Reload {
 
 void check(AppState& s, HeadlessPlatform& p, Reload& reload, int event) {
     require_values_in_range(s);
-    if (event == LEFT_UP || event == FOCUS_LOST) REQUIRE(s.drag_state == -1 && s.dragging == 0);
+    if (event == EVENT_LEFT_UP || event == EVENT_FOCUS_LOST) REQUIRE(s.drag_state == -1 && s.dragging == 0);
     if (!s.dragging && s.drag_state < 0) {  // at rest the window has its mode's size and can be reached
         const Rect w = p.window;
         const Size size = mode_size(s);
@@ -136,34 +134,35 @@ void check(AppState& s, HeadlessPlatform& p, Reload& reload, int event) {
 }
 
 void play(AppState& s, Kept& k, Input& in, int event) {
-    HeadlessPlatform& p = k.p;
+    HeadlessPlatform& p = k.app.p;
+    Event e{static_cast<EventKind>(event), {}, KEY_OTHER, 0};
     switch (event) {
-        case COMMAND: on_command(s, p, in.u16()); break;
-        case KEY_DOWN: on_key_down(s, p, static_cast<Key>(in.byte() % (KEY_END + 1))); break;
-        case KEY_UP: on_key_up(s, static_cast<Key>(in.byte() % (KEY_END + 1))); break;
-        case MOVE:
-        case LEFT_DOWN: {  // at client (x, y)
-            const int x = in.coord(720), y = in.coord(720);
-            p.pointer = {p.window.left + x, p.window.top + y};
-            event == MOVE ? on_mouse_move(s, p, x, y) : on_left_down(s, p, x, y);
+        case EVENT_COMMAND: e.command = in.u16(); break;
+        case EVENT_KEY_DOWN:
+        case EVENT_KEY_UP: e.key = static_cast<Key>(in.byte() % (KEY_END + 1)); break;
+        case EVENT_MOUSE_MOVE:
+        case EVENT_LEFT_DOWN:  // at client (x, y), where the pointer is
+            e.at = {in.coord(720), in.coord(720)};
+            p.pointer = {p.window.left + e.at.x, p.window.top + e.at.y};
             break;
-        }
-        case LEFT_UP: on_left_up(s, p); break;
-        case RIGHT_DOWN: on_right_down(s, p); break;
-        case FOCUS_GAINED: on_focus_gained(s); break;
-        case FOCUS_LOST: on_focus_lost(s, p); break;
-        case FRAME:  // time passes; the loop makes no frame during a pick drag, but the window paints
+        case EVENT_FRAME:  // time passes; the loop makes no frame during a pick drag, but the window paints
             p.clock += in.u16();
-            if (!s.dragging) on_frame(s, p);
-            on_paint(s, p);
-            REQUIRE(p.last_frame.image.width == mode_size(s).width && p.last_frame.image.height == mode_size(s).height);
+            if (!s.dragging) handle_event(s, p, e);
+            e.kind = EVENT_PAINT;
             break;
-        default: {  // a part of the screen changes
+        case SCREEN_CHANGE: {  // a part of the screen changes
             const int x = in.coord(1100), y = in.coord(800), w = in.byte() % 64, h = in.byte() % 64;
             const ColorRef high = in.u16();
             fill_box(p.screen.image, x, y, w, h, high << 8 | in.byte());
             k.screen_changed = true;
+            return;
         }
+        default: break;
+    }
+    handle_event(s, p, e);
+    if (e.kind == EVENT_PAINT) {
+        const Size size = frame_size(s);
+        REQUIRE(p.last_frame.image.width == size.width && p.last_frame.image.height == size.height);
     }
 }
 
@@ -183,11 +182,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     const auto s = std::make_unique<AppState>();
-    initialize_app(*s, p, &kept[d]->surfaces);
-    place_window(*s, p);
+    start_app(*s, p, &kept[d]->app.s);
     Reload reload;
     initialize_state(*reload.twin, p.directory.c_str(), DESKS[d].screen.width, DESKS[d].screen.height, 0xF0F0F0);
-    for (int event = -1;; event = in.byte() % EVENT_COUNT) {  // the start, then each event in turn
+    for (int event = -1;; event = in.byte() % (SCREEN_CHANGE + 1)) {  // the start, then each event in turn
         if (event >= 0) play(*s, *kept[d], in, event);
         check(*s, p, reload, event);
         const Size m = mode_size(*s);  // drawing stays within the window of the mode it is made for

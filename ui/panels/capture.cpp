@@ -1,9 +1,9 @@
 // The capture view (MODE_CAPTURE): a live or fixed piece of the screen and its resize grip.
 #include <algorithm>
 
+#include "app/placement.h"
 #include "ui/panels/panels.h"
 #include "ui/title_bar.h"
-#include "ui/window_events.h"
 
 namespace {
 
@@ -12,7 +12,9 @@ constexpr int GRIP = 12;             // the grip: x > W - 12 and y > H - 12
 constexpr int SIZE_STEP = 16;        // Shift snaps the size to multiples of this
 constexpr int SIZE_MIN = 16;
 constexpr int POINTER_INSET = 30;    // the live area's bottom-right corner lies this far right of
-                                     // and below the pointer
+                                     // and below the pointer, in the view and in the capture drag
+// The capture drag's pointer in the window: POINTER_INSET from the area's far corner.
+constexpr Point DRAG_POINTER = {POINTER_INSET - AREA_ORIGIN.x, POINTER_INSET - AREA_ORIGIN.y};
 // A resize of a fixed capture shrinks the window to its title bar; this long after the
 // press the screen under it is grabbed.
 constexpr uint32_t GRAB_DELAY_MS = 100;
@@ -50,13 +52,40 @@ bool hover(AppState& s, Platform& p, int x, int y) {
     return true;
 }
 
-bool press(AppState& s, Platform&, int x, int y) {
+// The window shrinks to its title bar until the screen under it has been grabbed.
+bool press(AppState& s, Platform& p, int x, int y) {
     if (!on_grip(s, x, y)) return false;
     s.drag_state = AREA_GRIP;
+    s.image_valid = 1;
+    const Rect r = p.window_rect();
+    p.move_window(r.left, r.top, r.right - r.left, TITLE_BAR_HEIGHT);
     return true;
 }
 
 void drag(AppState& s, Platform& p, int x, int y) { drag_area_grip(s, p, x, y, SIZE_STEP, SIZE_MIN); }
+
+// The pointer goes near the area's bottom-right corner, and may not leave the monitor so far
+// that the area would cross its left or top edge.
+void pick_start(AppState& s, Platform& p, Point at) {
+    const Size a = s.area_size;
+    p.set_cursor(CURSOR_CAPTURE);
+    p.warp_pointer({at.x - s.grab_offset.x + a.width - DRAG_POINTER.x, at.y - s.grab_offset.y + a.height - DRAG_POINTER.y});
+    const Rect m = p.monitor_at(at);
+    const Rect clip{m.left + a.width - DRAG_POINTER.x, m.top + a.height - POINTER_INSET, m.right - DRAG_POINTER.x,
+                    m.bottom - POINTER_INSET};
+    p.clip_pointer(&clip);
+}
+
+// Shrunk to its title bar, the window leaves the screen under the area visible.
+void pick_follow(AppState& s, Platform& p, Point at) {
+    const int left = at.x - s.area_size.width + DRAG_POINTER.x, top = at.y - s.area_size.height + DRAG_POINTER.y;
+    const int monitor_top = p.monitor_at(at).top;
+    if (top + TITLE_BAR_HEIGHT > monitor_top)
+        p.move_window(left, top, s.window_sizes[MODE_CAPTURE].width, TITLE_BAR_HEIGHT);
+    else  // wholly above the monitor, where some window systems take the pointer (and the
+          // release) from a window: a pixel of it stays, in its frame column beside the area
+        p.move_window(left, monitor_top, 1, 1);
+}
 
 }  // namespace
 
@@ -95,4 +124,5 @@ void read_capture_beside(AppState& s, Platform& p, Point pointer) {
     read_screen_area(s, p, AREA_ORIGIN, {x, y, x + a.width, y + a.height}, pointer);
 }
 
-const Panel capture_panel = {TITLE_AREA, prepare, nullptr, mark, hover, press, drag, nullptr};
+const Panel capture_panel = {TITLE_AREA, prepare,     nullptr,     mark, hover, press, drag, nullptr,
+                             pick_start, pick_follow, read_capture_beside};

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "app/gradation_area.h"
+#include "app/placement.h"
 #include "ui/panels/panels.h"
 #include "ui/title_bar.h"
-#include "ui/window_events.h"
 
 namespace {
 
@@ -162,6 +162,15 @@ void drag(AppState& s, Platform& p, int x, int y) {
     s.image_valid = 0;
 }
 
+// The pick drag carries the window by the point pressed, the pointer where it is.
+void pick_start(AppState&, Platform&, Point) {}
+
+void pick_follow(AppState& s, Platform& p, Point at) {
+    const Size size = s.window_sizes[MODE_GRADATION];
+    p.move_window(at.x - s.grab_offset.x, at.y - s.grab_offset.y, size.width, size.height);
+}
+
 }  // namespace
 
-const Panel gradation_panel = {TITLE_AREA, prepare, nullptr, mark, hover, press, drag, nullptr};
+const Panel gradation_panel = {TITLE_AREA, prepare,     nullptr,     mark, hover, press, drag, nullptr,
+                               pick_start, pick_follow, nullptr};

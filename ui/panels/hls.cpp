@@ -143,4 +143,4 @@ void key(AppState& s, Key k) {
 
 }  // namespace
 
-const Panel hls_panel = {TITLE_COMMON, nullptr, compose, nullptr, hover, press, drag, key};
+const Panel hls_panel = {TITLE_COMMON, nullptr, compose, nullptr, hover, press, drag, key, nullptr, nullptr, nullptr};

@@ -22,4 +22,4 @@ void compose(const AppState& s, Image& chip, Platform& p) {
 
 }  // namespace
 
-const Panel minimum_panel = {TITLE_NONE, prepare, compose, nullptr, nullptr, nullptr, nullptr, nullptr};
+const Panel minimum_panel = {TITLE_NONE, prepare, compose, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};

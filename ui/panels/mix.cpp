@@ -87,4 +87,4 @@ void key(AppState& s, Key k) {
 
 }  // namespace
 
-const Panel mix_panel = {TITLE_COMMON, prepare, compose, nullptr, hover, press, drag, key};
+const Panel mix_panel = {TITLE_COMMON, prepare, compose, nullptr, hover, press, drag, key, nullptr, nullptr, nullptr};

@@ -25,4 +25,4 @@ void compose(const AppState& s, Image& panel, Platform&) {
 
 }  // namespace
 
-const Panel overview_panel = {TITLE_COMMON, nullptr, compose, nullptr, nullptr, nullptr, nullptr, nullptr};
+const Panel overview_panel = {TITLE_COMMON, nullptr, compose, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};

@@ -2,7 +2,7 @@
 #pragma once
 #include "app/state.h"
 #include "platform/platform.h"
-#include "ui/keys.h"
+#include "ui/event.h"
 
 // What sits above the panel.
 enum TitleKind {
@@ -31,6 +31,12 @@ struct Panel {
     void (*drag)(AppState& s, Platform& p, int x, int y);
     // Arrows, Home and End.
     void (*key)(AppState& s, Key key);
+    // The pick drag, a press on the swatch that carries the window over the screen (the
+    // press is in grab_offset): where the pointer goes at its start, how the window follows
+    // the pointer, what the release takes. Null: the window rides up-right of a dropper.
+    void (*pick_start)(AppState& s, Platform& p, Point pointer);
+    void (*pick_follow)(AppState& s, Platform& p, Point pointer);
+    void (*pick_release)(AppState& s, Platform& p, Point pointer);
 };
 
 // The panel of a window mode; a mode outside the table gets the RGB panel's.

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr Panel BARE_TITLE = {TITLE_COMMON, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+constexpr Panel BARE_TITLE = {TITLE_COMMON, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
 
 const Panel* const PANELS[] = {
     &minimum_panel,  // MODE_MINIMUM

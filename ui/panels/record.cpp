@@ -71,4 +71,4 @@ bool press(AppState& s, Platform&, int x, int y) {
 
 }  // namespace
 
-const Panel record_panel = {TITLE_COMMON, nullptr, compose, nullptr, hover, press, nullptr, nullptr};
+const Panel record_panel = {TITLE_COMMON, nullptr, compose, nullptr, hover, press, nullptr, nullptr, nullptr, nullptr, nullptr};

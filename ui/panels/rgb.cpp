@@ -54,4 +54,4 @@ void key(AppState& s, Key k) {
 
 }  // namespace
 
-const Panel rgb_panel = {TITLE_COMMON, nullptr, compose, nullptr, hover, press, drag, key};
+const Panel rgb_panel = {TITLE_COMMON, nullptr, compose, nullptr, hover, press, drag, key, nullptr, nullptr, nullptr};

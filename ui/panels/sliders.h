@@ -3,7 +3,7 @@
 #pragma once
 #include "app/state.h"
 #include "platform/platform.h"
-#include "ui/keys.h"
+#include "ui/event.h"
 
 // The rows are hit 13 pixels apart, so that three of them fill the 39 pixel rows beside the
 // bars, but drawn 12 apart: highlight, texts and bars keep the tighter rhythm of the font.

@@ -28,4 +28,4 @@ void compose(const AppState& s, Image& panel, Platform&) {
 
 }  // namespace
 
-const Panel zoom_panel = {TITLE_COMMON, prepare, compose, nullptr, nullptr, nullptr, nullptr, nullptr};
+const Panel zoom_panel = {TITLE_COMMON, prepare, compose, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
 #include <string>
 
 #include "commands/command_table.h"
@@ -17,9 +16,9 @@ std::wstring wide(const char* utf8) {
 }
 
 struct Built {
-    std::unique_ptr<AppState> state = std::make_unique<AppState>();
+    PopupMenus marks;
     Win32Platform p{GetModuleHandleW(nullptr)};
-    Built() { p.state = state.get(), build_menus(p); }
+    Built() { build_menus(p); }
     UINT state_of(int entry) {
         return GetMenuState(p.menu_places[entry].menu, p.menu_places[entry].position, MF_BYPOSITION);
     }
@@ -56,8 +55,8 @@ TEST(Win32Menus, CheckMarksFollowTheModelOnTheFirstItemOnly) {
     int copy = first + 1;  // the 100 ms rate item sits in several popups
     while (menu_table[copy].id != CMD_RATE_10) ++copy;
     for (bool on : {true, false, true}) {
-        set_menu_check(b.state->popup_menus, CMD_RATE_10, on);
-        for (int popup = 0; popup < POPUP_COUNT; ++popup) sync_popup(b.p, popup);
+        set_menu_check(b.marks, CMD_RATE_10, on);
+        for (int popup = 0; popup < POPUP_COUNT; ++popup) sync_popup(b.p, popup, b.marks);
         EXPECT_EQ((b.state_of(first) & MF_CHECKED) != 0, on);
         EXPECT_EQ(b.state_of(copy) & MF_CHECKED, 0u);
     }

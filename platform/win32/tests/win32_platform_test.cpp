@@ -89,7 +89,7 @@ TEST(Win32Files, SavesCountOnlyWhenTheWholeFileIsWritten) {
         SCOPED_TRACE(r.why);
         std::snprintf(s->save_prefix, sizeof s->save_prefix, "%s", r.prefix.c_str());
         s->save_counter = r.counter;
-        dispatch_command(*s, &p, CMD_SAVE_BITMAP);
+        dispatch_command(*s, p, CMD_SAVE_BITMAP);
         EXPECT_EQ(s->save_counter, r.after);
     }
     std::map<std::string, uintmax_t> sizes;

@@ -1,5 +1,5 @@
-// The window procedure's logic: focus, keys, commands, pointer, pick drag and paint.
-#include "ui/window_events.h"
+// The one door of the core: focus, keys, commands, pointer, the pick drag, paints and frames.
+#include "ui/event.h"
 
 #include "app/placement.h"
 #include "commands/command_ids.h"
@@ -8,13 +8,18 @@
 #include "ui/frame.h"
 #include "ui/layout.h"
 #include "ui/panels/panel.h"
-#include "ui/panels/panels.h"
 #include "ui/pointer.h"
 
 namespace {
 
 // A press on the swatch shorter than this toggles hold; a longer one is a pick drag.
 constexpr uint32_t CLICK_MS = 250;
+// The chip's pick drag: the dropper 16 px left of the window and 16 below its top.
+constexpr int PICK_OFFSET = 16;
+// In chip mode the chip sits below-right of the pointer, flipping left within 78 px of the
+// right edge (whatever its width) and above near the bottom edge.
+constexpr Point CHIP_BESIDE = {13, 4};
+constexpr int CHIP_FLIP_WITHIN = 78, CHIP_FLIP_LEFT = 6, CHIP_FLIP_UP = 2;
 
 // Ends whatever drag runs, keeping what it changed so far: the pointer let go and
 // unclipped, the area modes at the size reached, the window at its mode size, the
@@ -35,29 +40,33 @@ void end_drag(AppState& s, Platform& p) {
 
 void start_pick_drag(AppState& s, Platform& p, int x, int y) {
     s.dragging = 1;
-    const Point at = p.pointer_pos();
     s.grab_offset = {x, y};
-    if (s.window_mode == MODE_CAPTURE) {
-        // The pointer goes near the capture area's bottom-right corner, and may not
-        // leave the screen so far that the area would cross the left or top edge.
-        p.set_cursor(CURSOR_CAPTURE);
-        p.warp_pointer({s.area_size.width - x + at.x - 29, s.area_size.height - y + at.y - 13});
-        const Rect m = p.monitor_at(at);
-        const Rect clip{m.left + s.area_size.width - 29, m.top + s.area_size.height - 30, m.right - 29,
-                        m.bottom - 30};
-        p.clip_pointer(&clip);
-    } else if (s.window_mode != MODE_GRADATION) {
-        // 16 px left of the window and 16 below its top: the window sits up-right of it.
+    const Point at = p.pointer_pos();
+    if (const auto start = panel_of(s.window_mode).pick_start) {
+        start(s, p, at);
+    } else {  // the window sits up-right of the dropper
         p.set_cursor(CURSOR_PICK);
-        p.warp_pointer({at.x - x - 16, at.y - y + 16});
+        p.warp_pointer({at.x - x - PICK_OFFSET, at.y - y + PICK_OFFSET});
+    }
+    p.invalidate();
+}
+
+void follow_pick_drag(AppState& s, Platform& p) {
+    if (p.now_ms() - s.press_time > CLICK_MS) s.hold = 0;
+    const Point at = p.pointer_pos();
+    s.pointer_pos = at;
+    if (const auto follow = panel_of(s.window_mode).pick_follow) {
+        follow(s, p, at);
+    } else {
+        const Size size = mode_size(s);
+        p.move_window(at.x + PICK_OFFSET, at.y - PICK_OFFSET, size.width, size.height);
     }
     p.invalidate();
 }
 
 void end_pick_drag(AppState& s, Platform& p) {
     p.clip_pointer(nullptr);
-    // The area the shrunk window framed, beside the pointer, is taken first.
-    if (s.window_mode == MODE_CAPTURE) read_capture_beside(s, p, p.pointer_pos());
+    if (const auto release = panel_of(s.window_mode).pick_release) release(s, p, p.pointer_pos());
     // The window takes its size back on its monitor (a capture window dragged above the
     // top comes down to it), and the pointer goes back onto the swatch where the press was.
     const Point at = apply_mode_size(s, p);
@@ -71,44 +80,24 @@ void end_pick_drag(AppState& s, Platform& p) {
     p.invalidate();
 }
 
-void follow_pick_drag(AppState& s, Platform& p) {
-    if (p.now_ms() - s.press_time > CLICK_MS) s.hold = 0;
-    const Point at = p.pointer_pos();
-    s.pointer_pos = at;
-    if (s.window_mode == MODE_CAPTURE) {
-        // Shrunk to its title bar so the screen under the area stays visible.
-        const int left = at.x - s.area_size.width + 29, top = at.y - s.area_size.height + 13;
-        const int monitor_top = p.monitor_at(at).top;
-        if (top + TITLE_BAR_HEIGHT > monitor_top)
-            p.move_window(left, top, s.window_sizes[MODE_CAPTURE].width, TITLE_BAR_HEIGHT);
-        else  // wholly above the monitor, where some window systems take the pointer (and the
-              // release) from a window: a pixel of it stays, in its frame column beside the area
-            p.move_window(left, monitor_top, 1, 1);
-    } else if (s.window_mode == MODE_GRADATION) {
-        const Size size = s.window_sizes[MODE_GRADATION];
-        p.move_window(at.x - s.grab_offset.x, at.y - s.grab_offset.y, size.width, size.height);
-    } else {
-        const Size size = mode_size(s);
-        p.move_window(at.x + 16, at.y - 16, size.width, size.height);
-    }
-    p.invalidate();
-}
-
 void start_system_move(Platform& p) {
     p.release_pointer();
     p.start_system_move();
 }
 
-}  // namespace
-
-Point apply_mode_size(AppState& s, Platform& p) {
-    // Shifted only as far as needed to stay on its monitor: a small chip must never be left
-    // wholly off the screen by the top-left of a larger window.
-    const Rect r = p.window_rect();
-    return move_window_on_monitor(p, {r.left, r.top}, mode_size(s));
+void on_frame(AppState& s, Platform& p) {
+    if (s.chip_mode && s.has_focus) {
+        const Point at = p.pointer_pos();
+        const Size size = mode_size(s);
+        const int x = at.x > s.screen_width - CHIP_FLIP_WITHIN ? at.x - size.width - CHIP_FLIP_LEFT : at.x + CHIP_BESIDE.x;
+        const int y = at.y > s.screen_height - size.height - CHIP_FLIP_UP ? at.y - size.height - CHIP_FLIP_UP
+                                                                         : at.y + CHIP_BESIDE.y;
+        move_window_on_monitor(p, {x, y}, size);
+    }
+    // Painted here rather than through an invalidation: an unchanged window costs no paint
+    // message and no copy to the screen.
+    paint_window(s, p, PRESENT_IF_CHANGED);
 }
-
-void on_focus_gained(AppState& s) { s.has_focus = 1; }
 
 void on_focus_lost(AppState& s, Platform& p) {
     end_drag(s, p);
@@ -123,7 +112,8 @@ void on_key_down(AppState& s, Platform& p, Key key) {
             s.shift_down = 1;
             return;
         case KEY_CONTROL:
-            if (const int32_t overview = mode_info(s.window_mode).ctrl_overview; overview >= 0) s.window_mode = overview;
+            if (const int32_t overview = mode_info(s.window_mode).ctrl_overview; overview >= 0)
+                set_window_mode(s, overview);
             s.ctrl_down = 1;
             return;
         case KEY_ESCAPE:
@@ -142,13 +132,13 @@ void on_key_up(AppState& s, Key key) {
     if (key == KEY_SHIFT) s.shift_down = 0;
     if (key == KEY_CONTROL) {
         if (s.window_mode == MODE_RGB_OVERVIEW || s.window_mode == MODE_HLS_OVERVIEW)
-            s.window_mode = mode_info(s.window_mode).panel;
+            set_window_mode(s, mode_info(s.window_mode).panel);
         s.ctrl_down = 0;
     }
 }
 
 void on_command(AppState& s, Platform& p, uint32_t param) {
-    if (dispatch_command(s, &p, param & 0xFFFF)) apply_mode_size(s, p);
+    if (dispatch_command(s, p, param & 0xFFFF)) apply_mode_size(s, p);
     p.invalidate();
 }
 
@@ -180,11 +170,6 @@ void on_left_down(AppState& s, Platform& p, int x, int y) {
             p.invalidate();
             return;
         }
-        if (s.window_mode == MODE_CAPTURE) {
-            s.image_valid = 1;
-            const Rect r = p.window_rect();
-            p.move_window(r.left, r.top, r.right - r.left, TITLE_BAR_HEIGHT);
-        }
         s.hold = 1;
         p.invalidate();
         return;
@@ -206,24 +191,39 @@ void on_left_up(AppState& s, Platform& p) {
     p.invalidate();
 }
 
-void on_capture_lost(AppState& s, Platform& p) { end_drag(s, p); }
-
 void on_right_down(AppState& s, Platform& p) {
     const Point at = p.pointer_pos();
     if (!s.dragging) {
-        p.show_popup(mode_info(s.window_mode).popup, at);
+        p.show_popup(mode_info(s.window_mode).popup, at, s.popup_menus);
         return;
     }
     if (s.window_mode == MODE_GRADATION) return;
     if (s.window_mode == MODE_CAPTURE) {
-        read_capture_beside(s, p, at);
-        dispatch_command(s, &p, CMD_COPY_BITMAP);
+        panel_of(s.window_mode).pick_release(s, p, at);
+        dispatch_command(s, p, CMD_COPY_BITMAP);
         return;
     }
-    dispatch_command(s, &p, CMD_HISTORY_PUSH);
+    dispatch_command(s, p, CMD_HISTORY_PUSH);
     p.invalidate();
 }
 
-void on_paint(AppState& s, Platform& p) { paint_window(s, p, PRESENT_ALWAYS); }
+}  // namespace
 
-void on_destroy(Platform& p) { p.post_quit(); }
+void handle_event(AppState& s, Platform& p, const Event& e) {
+    switch (e.kind) {
+    case EVENT_FRAME: on_frame(s, p); break;
+    case EVENT_PAINT: paint_window(s, p, PRESENT_ALWAYS); break;
+    case EVENT_FOCUS_GAINED: s.has_focus = 1; break;
+    case EVENT_FOCUS_LOST: on_focus_lost(s, p); break;
+    case EVENT_KEY_DOWN: on_key_down(s, p, e.key); break;
+    case EVENT_KEY_UP: on_key_up(s, e.key); break;
+    case EVENT_COMMAND: on_command(s, p, e.command); break;
+    case EVENT_MOUSE_MOVE: on_mouse_move(s, p, e.at.x, e.at.y); break;
+    case EVENT_LEFT_DOWN: on_left_down(s, p, e.at.x, e.at.y); break;
+    case EVENT_LEFT_UP: on_left_up(s, p); break;
+    case EVENT_RIGHT_DOWN: on_right_down(s, p); break;
+    case EVENT_CAPTURE_LOST: end_drag(s, p); break;
+    case EVENT_DESTROY: p.post_quit(); break;
+    case EVENT_KIND_COUNT: break;
+    }
+}

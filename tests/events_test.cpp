@@ -1,6 +1,6 @@
 // The window's reactions driven as a user would: pick drag, keys, focus, popups, presses; in the
 // panels hover regions, drags with Shift, clamps and wraps, the hue wheel against its picture.
-#include "ui/window_events.h"
+#include "ui/event.h"
 
 #include <gtest/gtest.h>
 
@@ -16,15 +16,15 @@ constexpr int NONE = -1;
 // Panel point (x, y): the pointer there, then a move, as the window reports it.
 void hover(Started& t, int x, int y) {
     t.point_at_client(x, y + TITLE_BAR_HEIGHT);
-    on_mouse_move(t.s, t.p, x, y + TITLE_BAR_HEIGHT);
+    t.send(EVENT_MOUSE_MOVE, x, y + TITLE_BAR_HEIGHT);
 }
 // Hover and press at panel (x, y), then move the pointer by (dx, dy) with Shift as given.
 void drag_by(Started& t, int x, int y, int dx, int dy, int shift) {
     hover(t, x, y);
-    on_left_down(t.s, t.p, x, y + TITLE_BAR_HEIGHT);
+    t.send(EVENT_LEFT_DOWN, x, y + TITLE_BAR_HEIGHT);
     t.s.shift_down = shift;
     t.p.pointer = {t.p.pointer.x + dx, t.p.pointer.y + dy};
-    on_mouse_move(t.s, t.p, x + dx, y + dy + TITLE_BAR_HEIGHT);
+    t.send(EVENT_MOUSE_MOVE, x + dx, y + dy + TITLE_BAR_HEIGHT);
 }
 
 // A short click toggles hold, a press of 250 ms or more fixes the colour, also when the clock wraps
@@ -37,7 +37,7 @@ TEST(PickDrag, ShortClickTogglesHoldLongPressSetsItReleaseRecords) {
         t.p.clock = c.start, t.s.hold = c.hold_before;
         t.press();
         t.p.clock += c.held;
-        on_left_up(t.s, t.p);
+        t.send(EVENT_LEFT_UP);
         EXPECT_EQ(t.s.hold, c.hold_after) << "row " << &c - cases;
     }
     Started t(MODE_COMPACT);
@@ -45,10 +45,10 @@ TEST(PickDrag, ShortClickTogglesHoldLongPressSetsItReleaseRecords) {
     t.press();
     for (const int hold : {1, 0}) {
         t.p.clock += 250 + 1 - hold;
-        on_mouse_move(t.s, t.p, 0, 0);
+        t.send(EVENT_MOUSE_MOVE, 0, 0);
         EXPECT_EQ(t.s.hold, hold) << t.p.clock;
     }
-    on_left_up(t.s, t.p);
+    t.send(EVENT_LEFT_UP);
     EXPECT_EQ(t.s.history[0], 0x123456u);
 }
 
@@ -67,9 +67,9 @@ TEST(PickDrag, PressWarpsAndClipsAndTheWindowFollowsByMode) {
         EXPECT_EQ(xy(t.p.pointer), xy(c.warped)) << c.mode;
         if (t.p.has_clip) { EXPECT_EQ(box(t.p.clip), box({64 - 29, 64 - 30, 1024 - 29, 768 - 30})); }
         t.p.pointer = {500, 400};
-        on_mouse_move(t.s, t.p, 0, 0);
+        t.send(EVENT_MOUSE_MOVE, 0, 0);
         EXPECT_EQ(box(t.p.window), box(c.moved)) << c.mode;
-        on_left_up(t.s, t.p);
+        t.send(EVENT_LEFT_UP);
         EXPECT_FALSE(t.p.has_clip) << "the clip is lifted on release";
     }
 }
@@ -78,11 +78,11 @@ TEST(PickDrag, CaptureReleaseAboveTheTopTakesTheAreaThenMovesDown) {
     Started t(MODE_CAPTURE);
     t.press();
     t.p.pointer = {300, 64 - 13 - 10};  // the title bar 10 px above the screen
-    on_mouse_move(t.s, t.p, 0, 0);
+    t.send(EVENT_MOUSE_MOVE, 0, 0);
     const Rect during = t.p.window;
     ASSERT_EQ(during.top, -10);
     fill_box(t.p.screen.image, during.left + 1, during.top + 17, 64, 64, 0x00A0B0);
-    on_left_up(t.s, t.p);
+    t.send(EVENT_LEFT_UP);
     EXPECT_EQ(seq(back_pixel(t, 1, 17), back_pixel(t, 64, 80)), seq(0x00A0B0u, 0x00A0B0));
     EXPECT_EQ(box(t.p.window), box({during.left, 0, during.left + 67, 64 + 19})) << "the mode size comes back";
     EXPECT_EQ(xy(t.p.pointer), xy({during.left + 5, 6})) << "back on the swatch of the moved window";
@@ -107,7 +107,7 @@ TEST(Keys, ArrowHomeEndEdits) {
         t.s.panel_focus = c.focus, t.s.shift_down = c.shift, t.s.current_color = 0x010203;
         int* const v[] = {c.mode == H ? &t.s.cur_h : &t.s.cur_r, c.mode == H ? &t.s.cur_l : &t.s.cur_g, c.mode == H ? &t.s.cur_s : &t.s.cur_b};
         for (int i = 0; i < 3; ++i) *v[i] = c.before[i];
-        on_key_down(t.s, t.p, c.key);
+        t.send(EVENT_KEY_DOWN, c.key);
         EXPECT_TRUE(values_are({{"focus", t.s.panel_focus, c.focus_after}, {"r or h", *v[0], c.after[0]}, {"g or l", *v[1], c.after[1]},
                                 {"b or s", *v[2], c.after[2]}, {"repaints", t.p.invalidations, 1}}));
         int r = c.after[0], g = c.after[1], b = c.after[2];
@@ -125,7 +125,7 @@ TEST(Keys, MixStripRatioFollowsArrowsAndEnds) {
         {KEY_RIGHT, 0, 100}, {KEY_HOME, 0, 0}, {KEY_LEFT, 0, 0}, {KEY_RIGHT, 1, 1}, {KEY_END, 1, 100}};
     for (const auto& k : steps) {
         t.s.shift_down = k.shift;
-        on_key_down(t.s, t.p, k.key);
+        t.send(EVENT_KEY_DOWN, k.key);
         EXPECT_EQ(seq(t.s.mix_ratio, t.s.current_color), seq(k.ratio, 0x010000u * k.ratio)) << k.key;
     }
 }
@@ -137,9 +137,9 @@ TEST(Keys, CtrlShowsTheOverviewOnlyOfTheRgbAndHlsPanels) {
                             {MODE_COMPACT, MODE_COMPACT}, {MODE_ZOOM, MODE_ZOOM}};
     for (const auto& m : modes) {
         Started t(m[0]);
-        for (int repeat = 0; repeat < 2; ++repeat) on_key_down(t.s, t.p, KEY_CONTROL);
+        for (int repeat = 0; repeat < 2; ++repeat) t.send(EVENT_KEY_DOWN, KEY_CONTROL);
         EXPECT_EQ(seq(t.s.window_mode, t.s.ctrl_down), seq(m[1], 1));
-        on_key_up(t.s, KEY_CONTROL);
+        t.send(EVENT_KEY_UP, KEY_CONTROL);
         EXPECT_EQ(seq(t.s.window_mode, t.s.ctrl_down), seq(m[0], 0));
     }
 }
@@ -152,7 +152,7 @@ TEST(Focus, LossReleasesHoldOnlyInTheChipLikeModesAndKeepsKeyFlags) {
         t.s.hold = 1, t.s.shift_down = 1, t.s.ctrl_down = 1, t.s.drag_state = 2, t.p.captured = true;
         const Rect clip{1, 2, 3, 4};
         t.p.clip_pointer(&clip);
-        on_focus_lost(t.s, t.p);
+        t.send(EVENT_FOCUS_LOST);
         const int chip_like = mode == MODE_MINIMUM || mode == MODE_COMPACT || mode == MODE_ZOOM;
         EXPECT_TRUE(values_are({{"hold", t.s.hold, chip_like ? 0 : 1}, {"focus", t.s.has_focus, 0}, {"drag_state", t.s.drag_state, -1},
                                 {"shift", t.s.shift_down, 1}, {"ctrl", t.s.ctrl_down, 1}, {"mode", t.s.window_mode, mode},
@@ -176,7 +176,7 @@ TEST(Popup, RightClickShowsTheMenuOrDuringADragRecordsOrTakesTheArea) {
         set_pixel(t.p.screen.image, c.source.x, c.source.y, 0x0A0B0C);
         set_pixel(t.p.screen.image, c.source.x + 63, c.source.y + 63, 0x0D0E0F);
         t.p.pointer = c.pointer;
-        on_right_down(t.s, t.p);
+        t.send(EVENT_RIGHT_DOWN);
         SCOPED_TRACE(testing::Message() << "row " << &c - cases);
         ASSERT_EQ(t.p.popups.size(), c.popup < 0 ? 0u : 1u);
         if (c.popup >= 0) {
@@ -269,7 +269,7 @@ TEST(Pointer, TheRingShowsTheHueTheWheelReads) {
     ASSERT_EQ(wh({ring.width, ring.height}), wh({38, 38}));
     auto reading = [&](int x, int y) {  // picture (x, y) is panel (x + 2, y + 1)
         drag_by(t, 16, 16, x + 2 - 16, y + 1 - 16, 0);
-        on_left_up(t.s, t.p);
+        t.send(EVENT_LEFT_UP);
         return t.s.cur_h;
     };
     int ring_pixels = 0;
@@ -297,7 +297,7 @@ TEST(Pointer, APressDuringADragEndsItFirst) {
     Started t(MODE_RGB_PANEL);
     drag_by(t, 10, 5, 10, 0, 0);
     ASSERT_EQ(seq<int>(t.s.drag_state, t.p.captured), seq(0, 1));
-    t.press(5, 6), on_left_up(t.s, t.p);
+    t.press(5, 6), t.send(EVENT_LEFT_UP);
     EXPECT_EQ(seq<int>(t.s.drag_state, t.s.dragging, t.p.captured), seq(NONE, 0, 0));
 }
 
