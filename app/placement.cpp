@@ -32,3 +32,16 @@ Point apply_mode_size(AppState& s, Platform& p) {
     return move_window_on_monitor(p, {r.left, r.top}, mode_size(s));
 }
 
+void resize_in_place(const AppState& s, Platform& p) {
+    const Rect r = p.window_rect();
+    const Size size = mode_size(s);
+    p.move_window(r.left, r.top, size.width, size.height);
+}
+
+void keep_reachable(AppState& s, Platform& p) {
+    resize_in_place(s, p);
+    const Rect r = p.window_rect();
+    const Point at{r.left, r.top};
+    const Point kept = keep_on_monitor(at, SWATCH_BOX, p.monitor_rect(r));
+    if (kept.x != at.x || kept.y != at.y) apply_mode_size(s, p);
+}

@@ -21,3 +21,10 @@ Point move_window_on_monitor(Platform& p, Point at, Size size);
 // to stay on its monitor; returns its top-left.
 Point apply_mode_size(AppState& s, Platform& p);
 
+// Gives the window the size of the current mode without moving it: while a grip is dragged
+// the window must stay put, or at a monitor's edge every shift inward would grow it further.
+void resize_in_place(const AppState& s, Platform& p);
+
+// The end of a grip drag: the window keeps its place while its swatch box is on its monitor,
+// and is brought back onto it as apply_mode_size would otherwise.
+void keep_reachable(AppState& s, Platform& p);

@@ -182,6 +182,27 @@ TEST(AreaControls, HandlesByNearnessDragsWithSnapsAndClamps) {
     }
 }
 
+// A grip dragged against the screen's right edge and up and down never moves the window, so the
+// area does not creep wider; at the release a window whose swatch is on the screen stays put.
+TEST(AreaControls, AGripDragAtTheScreenEdgeNeverMovesTheWindow) {
+    for (const int mode : {MODE_CAPTURE, MODE_GRADATION}) {
+        Started t(mode);
+        t.s.hold = 1;
+        t.p.move_window(900, 200, mode_size(t.s).width, mode_size(t.s).height);
+        t.point_at_client(60, 77), t.send(EVENT_MOUSE_MOVE, 60, 77), t.press(60, 77);
+        t.p.clock += 200;  // the capture grabs the screen under it first
+        for (int i = 0; i < 50; ++i) {
+            t.p.pointer = {1023, 250 + i % 2 * 100};
+            t.send(EVENT_MOUSE_MOVE, 1023 - 900, t.p.pointer.y - 200);
+            t.send(EVENT_FRAME);
+            ASSERT_EQ(t.p.window.left, 900) << mode << ", move " << i;
+        }
+        t.send(EVENT_LEFT_UP);
+        EXPECT_EQ(seq(t.p.window.left, t.s.area_size.width, t.p.window.right - t.p.window.left),
+                  seq(900, 123, mode_size(t.s).width)) << mode;
+    }
+}
+
 // Each shape, wave, repeat and cycles key sets its value, checks its item alone in its group and
 // asks for a new render. (The point, colour and reset keys: dispatch_test.cpp.)
 TEST(AreaControls, GradationChoiceKeysSetTheirValueAndCheckMark) {

@@ -27,6 +27,7 @@ constexpr int CHIP_FLIP_WITHIN = 78, CHIP_FLIP_LEFT = 6, CHIP_FLIP_UP = 2;
 void end_drag(AppState& s, Platform& p) {
     const bool panel_drag = s.drag_state >= 0;
     if (!s.dragging && !panel_drag) return;
+    const bool grip = panel_drag && s.drag_state == AREA_GRIP && is_area_mode(s.window_mode);
     // The state first: letting the pointer go reports a lost capture, which comes back here.
     s.dragging = 0;
     s.drag_state = -1;
@@ -34,7 +35,8 @@ void end_drag(AppState& s, Platform& p) {
     if (panel_drag && s.window_mode == MODE_GRADATION) s.image_valid = 0;
     p.clip_pointer(nullptr);
     p.release_pointer();
-    apply_mode_size(s, p);
+    if (grip) keep_reachable(s, p);
+    else apply_mode_size(s, p);
     p.invalidate();
 }
 

@@ -127,7 +127,7 @@ void check(AppState& s, HeadlessPlatform& p, Reload& reload, int event) {
         const Rect w = p.window;
         const Size size = mode_size(s);
         REQUIRE(w.right - w.left == size.width && w.bottom - w.top == size.height);
-        const Point kept = keep_on_monitor({w.left, w.top}, size, p.monitor_rect(w));
+        const Point kept = keep_on_monitor({w.left, w.top}, SWATCH_BOX, p.monitor_rect(w));
         REQUIRE(kept.x == w.left && kept.y == w.top);
     }
     reload.require_stable(s, p.pointer);

@@ -34,7 +34,7 @@ void prepare(AppState& s, Platform& p) {
         read_screen_area(s, p, {0, 0}, {r.left, r.top, r.left + BACK_WIDTH, r.top + BACK_HEIGHT}, s.pointer_pos);
         s.image_valid = 0;
     }
-    apply_mode_size(s, p);
+    resize_in_place(s, p);
 }
 
 // The frame belongs to the window alone, so a fixed capture shows none of it when the

@@ -44,7 +44,7 @@ void mid_point(const AppState& s, double& x, double& y) {
 
 void prepare(AppState& s, Platform& p) {
     render_gradation_area(s, p);
-    if (s.drag_state == AREA_GRIP) apply_mode_size(s, p);
+    if (s.drag_state == AREA_GRIP) resize_in_place(s, p);
 }
 
 // trunc(size x f) kept MARKER_INSET inside the area; in an area too small for that the
