@@ -81,7 +81,9 @@ int dispatch_command(AppState& s, Platform& window, uint32_t param) {
     const CommandFacts c = command_facts(id);
     run_action(s, window, c, result);
     follow_up(s, window, c);
-    if (s.window_mode == MODE_HLS_PANEL) {
+    // The HLS components follow the colour wherever the HLS panel shows, or shows again when
+    // Ctrl is let go: its overview holds them too, or the panel would rebuild a stale colour.
+    if (mode_info(s.window_mode).panel == MODE_HLS_PANEL) {
         rgb_to_hls(s.cur_r, s.cur_g, s.cur_b, s.cur_h, s.cur_l, s.cur_s);
         if (s.cur_h == 360) s.cur_h = 0;
     }

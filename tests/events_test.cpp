@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "commands/command_ids.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -69,6 +70,10 @@ TEST(PickDrag, PressWarpsAndClipsAndTheWindowFollowsByMode) {
         t.p.pointer = {500, 400};
         t.send(EVENT_MOUSE_MOVE, 0, 0);
         EXPECT_EQ(box(t.p.window), box(c.moved)) << c.mode;
+        t.send(EVENT_PAINT);  // the window as it is, framed: the capture's title bar alone
+        const Image& f = t.p.last_frame.image;
+        EXPECT_EQ(seq(f.width, f.height, get_pixel(f, f.width / 2, f.height - 1)),
+                  seq(c.moved.right - c.moved.left, c.moved.bottom - c.moved.top, 0)) << c.mode;
         t.send(EVENT_LEFT_UP);
         EXPECT_FALSE(t.p.has_clip) << "the clip is lifted on release";
     }
@@ -141,6 +146,23 @@ TEST(Keys, CtrlShowsTheOverviewOnlyOfTheRgbAndHlsPanels) {
         EXPECT_EQ(seq(t.s.window_mode, t.s.ctrl_down), seq(m[1], 1));
         t.send(EVENT_KEY_UP, KEY_CONTROL);
         EXPECT_EQ(seq(t.s.window_mode, t.s.ctrl_down), seq(m[0], 0));
+    }
+}
+
+// A command while Ctrl shows the HLS overview changes the colour the panel shows when Ctrl is let
+// go: its hue, lightness and saturation must follow, or the panel would rebuild the old colour.
+TEST(Keys, ColourCommandsInTheHlsOverviewReachThePanel) {
+    const struct { uint16_t id; ColorRef want; } rows[] = {
+        {CMD_HISTORY_RECALL, 0x0000FF}, {CMD_AVERAGE, 0x7F7F7F}, {CMD_GRAYSCALE, 0x232323}};
+    for (const auto& r : rows) {
+        Started t(MODE_HLS_PANEL);
+        t.s.hold = 1, t.s.current_color = 0x102030, t.s.history[0] = 0x0000FF, t.s.in_color = 0xFFFFFF, t.s.out_color = 0;
+        derive_current_components(t.s);
+        t.send(EVENT_KEY_DOWN, KEY_CONTROL);
+        t.command(r.id);
+        t.send(EVENT_KEY_UP, KEY_CONTROL);
+        t.send(EVENT_PAINT);
+        EXPECT_EQ(seq(t.s.current_color, make_color(t.s.cur_r, t.s.cur_g, t.s.cur_b)), seq(r.want, r.want)) << r.id;
     }
 }
 

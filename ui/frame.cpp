@@ -9,7 +9,11 @@
 #include "ui/title_bar.h"
 
 Size frame_size(const AppState& s) {
-    const Size m = mode_size(s);
+    Size m = mode_size(s);
+    // A capture window shrunk to its title bar (a capture drag, or a resize until the screen
+    // under it is grabbed) shows that strip, framed.
+    if (s.window_mode == MODE_CAPTURE && (s.dragging || (s.drag_state == AREA_GRIP && s.image_valid)))
+        m.height = TITLE_BAR_HEIGHT;
     return {std::clamp(m.width, 0, s.back_buffer.width), std::clamp(m.height, 0, s.back_buffer.height)};
 }
 

@@ -22,6 +22,6 @@ void present_frame(AppState& s, Platform& p, Presentation when);
 // The whole paint: prepare, compose, present.
 void paint_window(AppState& s, Platform& p, Presentation when);
 
-// The client size of the current mode, limited to the back buffer so that a bad stored
-// size can never read past it.
+// The client size of the current mode (a capture window shrunk to its title bar: that
+// strip), limited to the back buffer so that a bad stored size can never read past it.
 Size frame_size(const AppState& s);
