@@ -6,6 +6,7 @@
 #include "app/placement.h"
 #include "app/settings.h"
 #include "commands/replay.h"
+#include "ui/panels/panels.h"
 
 void start_app(AppState& s, Platform& p, const AppState* surfaces_of) {
     const std::string dir = p.exe_dir();
@@ -22,7 +23,7 @@ void start_app(AppState& s, Platform& p, const AppState* surfaces_of) {
         s.back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
         s.frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
         s.next_frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
-        s.hls_picture = p.load_hls_picture();
+        s.hls_picture = make_hls_picture(p);
         s.zoom_source = p.create_surface(ZOOM_SOURCE_SIZE, ZOOM_SOURCE_SIZE);
     }
     load_settings(s, p);

@@ -82,10 +82,6 @@ public:
     // Modal save dialog; path holds the proposal and receives the choice.
     virtual bool choose_save_path(char* path, size_t size) = 0;
 
-    // The HLS panel's picture (bitmap resource 104, 38 x 38: hue ring, grey ramp, white) as a
-    // surface the platform keeps; empty when it cannot be loaded.
-    virtual Image load_hls_picture() = 0;
-
     // Drawing surfaces: memory the platform can also draw text into.
     virtual Image create_surface(int width, int height) = 0;
     // Text in the one UI font, transparent background, top-left at (x, y). Only a surface

@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 HeadlessPlatform::HeadlessPlatform(int screen_width, int screen_height)
     : screen(make_image(screen_width, screen_height)) {}
@@ -104,32 +102,6 @@ bool HeadlessPlatform::choose_save_path(char* path, size_t size) {
     if (dialog_answer.empty() || dialog_answer.size() + 1 > size) return false;
     std::memcpy(path, dialog_answer.c_str(), dialog_answer.size() + 1);
     return true;
-}
-
-// A little-endian field of a file, 0 past its end.
-static uint32_t field(const std::vector<uint8_t>& f, size_t at, int bytes) {
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | (at + i < f.size() ? f[at + i] : 0u);
-    return v;
-}
-
-// The committed resources/hls.bmp, the file the program embeds: an 8-bit picture with a
-// 256-entry colour table, rows bottom-up. Anything else gives an empty image.
-Image HeadlessPlatform::load_hls_picture() {
-    std::ifstream in(TINTORA_RESOURCE_DIR "/hls.bmp", std::ios::binary);
-    const std::vector<uint8_t> f((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const size_t bits = field(f, 10, 4), table = 14 + size_t{field(f, 14, 4)};
-    const size_t width = field(f, 18, 4), height = field(f, 22, 4), stride = (width + 3) & ~size_t{3};
-    if (field(f, 0, 2) != 0x4D42 || field(f, 28, 2) != 8 || width == 0 || width > 64 || height == 0 || height > 64 ||
-        table + 4 * 256 > bits || bits + stride * height > f.size())
-        return Image{};
-    Image picture = create_surface(static_cast<int>(width), static_cast<int>(height));
-    for (size_t y = 0; y < height; ++y)
-        for (size_t x = 0; x < width; ++x) {
-            const size_t entry = table + 4 * size_t{f[bits + stride * (height - 1 - y) + x]};
-            set_pixel(picture, static_cast<int>(x), static_cast<int>(y), make_color(f[entry + 2], f[entry + 1], f[entry]));
-        }
-    return picture;
 }
 
 Image HeadlessPlatform::create_surface(int width, int height) {

@@ -358,29 +358,6 @@ bool Win32Platform::choose_save_path(char* path, size_t size) {
     return true;
 }
 
-Image Win32Platform::load_hls_picture() {
-    // The 8-bit resource goes once through GDI into a 32-bit surface the core reads directly.
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDR_BITMAP_HLS), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    BITMAP info = {};
-    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) {
-        if (bitmap) DeleteObject(bitmap);
-        return Image{};
-    }
-    const Image picture = create_surface(info.bmWidth, info.bmHeight);
-    int ox = 0, oy = 0;
-    if (Win32Surface* sf = surface_of(picture.pixels, ox, oy)) {
-        HDC dc = CreateCompatibleDC(screen_dc);
-        const HGDIOBJ old = SelectObject(dc, bitmap);
-        BitBlt(sf->dc, 0, 0, picture.width, picture.height, dc, 0, 0, SRCCOPY);
-        GdiFlush();
-        SelectObject(dc, old);
-        DeleteDC(dc);
-    }
-    DeleteObject(bitmap);
-    return picture;
-}
-
 Image Win32Platform::create_surface(int width, int height) {
     BITMAPINFO bi = {};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;

@@ -75,7 +75,6 @@ public:
     bool read_file(const char* path, size_t max_bytes, std::vector<uint8_t>& out) override;
     bool write_file_atomic(const char* path, const uint8_t* data, size_t size) override;
     bool choose_save_path(char* path, size_t size) override;
-    Image load_hls_picture() override;
     Image create_surface(int width, int height) override;
     void draw_text(Image& target, int x, int y, const char* text, ColorRef color) override;
 

@@ -36,6 +36,11 @@ constexpr Point SATURATION_MARKER_AT = {1, 34};  // x grows with the saturation
 // last row, which the panel leaves to the title bar.
 constexpr Point LIGHTNESS_MARKER_AT = {35, 30};
 constexpr int HUE_SNAP = 10, LEVEL_SNAP = 17;
+// The picture: a hue ring around picture (15.5, 15.5), a grey ramp right of it, white elsewhere.
+constexpr int PICTURE_SIZE = 38;
+constexpr int RING_INNER_RADIUS = 9, RING_OUTER_RADIUS = 16;
+constexpr int RAMP_LEFT = 33, RAMP_WIDTH = 4, RAMP_TOP = 1, RAMP_STEPS = 30;  // 254 at the top down to 2
+constexpr ColorRef PICTURE_WHITE = 0xFEFEFE;
 // 180 / pi: with a rounder pi (3.1416) the exact diagonals would truncate to 44, 136, 224 and 316.
 constexpr double DEGREES_PER_RADIAN = 57.29577951308232;
 
@@ -103,6 +108,25 @@ int wheel_hue(int dx, int dy, int hue) {
     return h < 0 ? h + 360 : h;
 }
 
+// Each ring pixel shows the hue the wheel drag reads there, rounded down to an even one.
+void draw_picture(Image& picture) {
+    fill_box(picture, 0, 0, PICTURE_SIZE, PICTURE_SIZE, PICTURE_WHITE);
+    for (int y = 0; y < PICTURE_SIZE; ++y)
+        for (int x = 0; x < PICTURE_SIZE; ++x) {
+            // Twice the distance from the ring's centre, squared: a whole number, never on a radius.
+            const int d = (2 * x - 31) * (2 * x - 31) + (2 * y - 31) * (2 * y - 31);
+            if (d < 4 * RING_INNER_RADIUS * RING_INNER_RADIUS || d > 4 * RING_OUTER_RADIUS * RING_OUTER_RADIUS) continue;
+            const int h = wheel_hue(PICTURE_AT.x + x - WHEEL_CENTRE.x, PICTURE_AT.y + y - WHEEL_CENTRE.y, 0);
+            int r = 0, g = 0, b = 0;
+            hls_to_rgb(h - h % 2, 128, 255, r, g, b);
+            set_pixel(picture, x, y, make_color(r, g, b));
+        }
+    for (int k = 0; k <= RAMP_STEPS; ++k) {
+        const int grey = static_cast<int>(std::lround(254 - k * 252.0 / RAMP_STEPS));
+        fill_box(picture, RAMP_LEFT, RAMP_TOP + k, RAMP_WIDTH, 1, make_color(grey, grey, grey));
+    }
+}
+
 // Into 0..360 (360 stays: the end of a drag to the right).
 int wrap_hue(int v) {
     if (v < 0) v += 360 * ((359 - v) / 360);
@@ -142,5 +166,11 @@ void key(AppState& s, Key k) {
 }
 
 }  // namespace
+
+Image make_hls_picture(Platform& p) {
+    Image picture = p.create_surface(PICTURE_SIZE, PICTURE_SIZE);
+    draw_picture(picture);
+    return picture;
+}
 
 const Panel hls_panel = {TITLE_COMMON, nullptr, compose, nullptr, hover, press, drag, key, nullptr, nullptr, nullptr};

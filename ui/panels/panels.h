@@ -12,6 +12,8 @@ extern const Panel overview_panel;
 extern const Panel capture_panel;
 extern const Panel gradation_panel;
 
+// The HLS panel's picture (hue ring, grey ramp, white), drawn once into a surface of p.
+Image make_hls_picture(Platform& p);
 // Copies the screen block `source` into the back buffer at `to`, reading only what lies
 // on the monitor under the pointer; the rest of the block turns black. A failed read
 // leaves the buffer as it was.
