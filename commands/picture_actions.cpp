@@ -7,7 +7,6 @@
 
 #include "app/gradation_area.h"
 #include "commands/actions.h"
-#include "commands/clipboard_copy.h"
 #include "export/bmp_writer.h"
 #include "export/quantizer.h"
 
@@ -98,7 +97,7 @@ bool save_reduced_bitmap(AppState& s, Platform& p) {
 
 bool run_picture_action(AppState& s, Platform& window, const CommandFacts& c) {
     switch (c.id) {
-    case CMD_COPY_BITMAP: clipboard_copy(s, window, COPY_BITMAP); return true;
+    case CMD_COPY_BITMAP: copy_bitmap(s, window); return true;
     case CMD_SAVE_BITMAP: count_save(s, save_bitmap(s, window)); return true;
     case CMD_SAVE_REDUCED_BITMAP:
         // The reduction of a large area takes a moment the user should see.
