@@ -68,17 +68,24 @@ ImageBuffer export_picture(AppState& s, Platform& p) {
     return picture;
 }
 
-bool copy_bitmap(AppState& s, Platform& p) {
+// The 24-bit file image of the picture; empty when there is none. The clipboard takes it
+// less its file header.
+static std::vector<uint8_t> picture_file(AppState& s, Platform& p) {
     const ImageBuffer picture = export_picture(s, p);
-    return picture.image.width > 0 && p.set_clipboard_bitmap(picture.image);
+    std::vector<uint8_t> bytes;
+    if (picture.image.width > 0) encode_bmp24(picture.image, bytes);
+    return bytes;
+}
+
+bool copy_bitmap(AppState& s, Platform& p) {
+    const std::vector<uint8_t> bytes = picture_file(s, p);
+    return !bytes.empty() &&
+           p.set_clipboard_bitmap(bytes.data() + BMP_FILE_HEADER_SIZE, bytes.size() - BMP_FILE_HEADER_SIZE);
 }
 
 bool save_bitmap(AppState& s, Platform& p) {
-    const ImageBuffer picture = export_picture(s, p);
-    if (picture.image.width == 0) return false;
-    std::vector<uint8_t> bytes;
-    encode_bmp24(picture.image, bytes);
-    return write_numbered_file(s, p, bytes);
+    const std::vector<uint8_t> bytes = picture_file(s, p);
+    return !bytes.empty() && write_numbered_file(s, p, bytes);
 }
 
 bool save_reduced_bitmap(AppState& s, Platform& p) {

@@ -63,15 +63,14 @@ void HeadlessPlatform::show_popup(int popup_index, Point screen_at) {
 bool HeadlessPlatform::set_clipboard_text(const char* text) {
     if (clipboard_busy) return false;
     clipboard_text = text;
-    clipboard_bitmap = ImageBuffer{};
+    clipboard_bitmap.clear();
     return true;
 }
 
-bool HeadlessPlatform::set_clipboard_bitmap(const Image& picture) {
+bool HeadlessPlatform::set_clipboard_bitmap(const uint8_t* dib, size_t size) {
     if (clipboard_busy) return false;
     clipboard_text.clear();
-    clipboard_bitmap = make_image(picture.width, picture.height);
-    copy_block(clipboard_bitmap.image, 0, 0, picture, 0, 0, picture.width, picture.height);
+    clipboard_bitmap.assign(dib, dib + size);
     return true;
 }
 

@@ -12,6 +12,7 @@
 
 #include "commands/command_ids.h"
 #include "commands/dispatch.h"
+#include "export/bmp_writer.h"
 #include "platform/win32/win32_platform.h"
 
 namespace {
@@ -39,6 +40,19 @@ std::string clipboard_text() {
     }
     CloseClipboard();
     return out;
+}
+
+// The clipboard's picture as other programs take it: the bitmap the system makes of the DIB,
+// as 32-bit pixels (0x00RRGGBB) top row first; empty when there is none.
+std::vector<uint32_t> clipboard_bitmap(int w, int h) {
+    std::vector<uint32_t> out(static_cast<size_t>(w) * h);
+    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    HDC dc = GetDC(nullptr);
+    const bool ok = OpenClipboard(nullptr) && GetDIBits(dc, static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)), 0, h,
+                                                        out.data(), &bi, DIB_RGB_COLORS) == h;
+    CloseClipboard();
+    ReleaseDC(nullptr, dc);
+    return ok ? out : std::vector<uint32_t>{};
 }
 
 TEST(Win32Files, AtomicWriteCreatesReplacesReadsBackAndFailsCleanly) {
@@ -107,8 +121,14 @@ TEST(Win32Files, ExeDirEndsWithSeparatorAndHoldsTheProgram) {
     EXPECT_EQ(Win32Platform(GetModuleHandleW(nullptr)).exe_dir(), path.substr(0, path.find_last_of("\\/") + 1));
 }
 
-TEST(Win32Clipboard, TextIsPutInFortyBytesAtMostAndABusyClipboardFailsQuickly) {
+TEST(Win32Clipboard, PictureAndTextArriveTextInFortyBytesAtMostAndABusyClipboardFailsQuickly) {
     Win32Platform p(GetModuleHandleW(nullptr));
+    // The picture as the core hands it over, rows padded: other programs take the same pixels.
+    std::vector<uint32_t> pixels = {0x102030, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x010203};
+    std::vector<uint8_t> bmp;
+    encode_bmp24(Image{3, 2, 3, pixels.data()}, bmp);
+    ASSERT_TRUE(p.set_clipboard_bitmap(bmp.data() + BMP_FILE_HEADER_SIZE, bmp.size() - BMP_FILE_HEADER_SIZE));
+    EXPECT_EQ(clipboard_bitmap(3, 2), pixels);
     const std::string long_text(60, 'x');
     const std::pair<const char*, std::string> cases[] = {
         {"", ""}, {long_text.c_str(), std::string(39, 'x')}, {"before", "before"}};  // 40 with the terminator
@@ -129,7 +149,7 @@ TEST(Win32Clipboard, TextIsPutInFortyBytesAtMostAndABusyClipboardFailsQuickly) {
     WaitForSingleObject(opened, 5000);
     const DWORD start = GetTickCount();
     EXPECT_FALSE(p.set_clipboard_text("after"));
-    EXPECT_FALSE(p.set_clipboard_bitmap(p.create_surface(2, 2)));
+    EXPECT_FALSE(p.set_clipboard_bitmap(bmp.data() + BMP_FILE_HEADER_SIZE, bmp.size() - BMP_FILE_HEADER_SIZE));
     EXPECT_LT(GetTickCount() - start, 500u);
     SetEvent(release);
     holder.join();
