@@ -89,6 +89,9 @@ public:
     Image create_surface(int width, int height) override;
     void draw_text(Image& target, int x, int y, const char* text, ColorRef color) override;
 
+    // Characters of a path Windows takes without long-path support: no file past it is created.
+    static constexpr size_t PATH_LIMIT = 259;
+
     // Fixed-pitch cell of the built-in font.
     static constexpr int GLYPH_WIDTH = 6;
     static constexpr int GLYPH_HEIGHT = 12;

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/side_file.h"
 #include "platform/win32/resource_ids.h"
 
 // Where each CursorId comes from: one of our cursor resources or a system cursor.
@@ -274,7 +275,7 @@ bool Win32Platform::write_file_atomic(const char* path, const uint8_t* data, siz
     // The rename would replace a read-only file too (Wine does): check it first.
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
-    const std::wstring side = target + L".new";
+    const std::wstring side = side_file_path(target);
     HANDLE f = CreateFileW(side.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
     if (f == INVALID_HANDLE_VALUE) return false;

@@ -13,6 +13,7 @@
 #include "commands/command_ids.h"
 #include "commands/dispatch.h"
 #include "export/bmp_writer.h"
+#include "platform/side_file.h"
 #include "platform/win32/win32_platform.h"
 
 namespace {
@@ -67,14 +68,14 @@ TEST(Win32Files, AtomicWriteCreatesReplacesReadsBackAndFailsCleanly) {
         std::vector<uint8_t> got;
         ASSERT_TRUE(p.read_file(file.c_str(), st.read_limit, got));
         EXPECT_EQ(std::string(got.begin(), got.end()), st.expected);
-        EXPECT_FALSE(exists(file + ".new")) << "side file left behind";
+        EXPECT_FALSE(exists(side_file_path(file))) << "side file left behind";
     }
     // A folder in the way of the target: the side file is complete, the replace fails.
     const std::string blocked = dir.path + "blocked";
     ASSERT_TRUE(CreateDirectoryA(blocked.c_str(), nullptr));
     EXPECT_FALSE(write(p, blocked, "content"));
     EXPECT_TRUE(GetFileAttributesA(blocked.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-    EXPECT_FALSE(exists(blocked + ".new"));
+    EXPECT_FALSE(exists(side_file_path(blocked)));
     // A folder that does not exist: nothing can be created or read.
     const std::string nowhere = dir.path + "missing\\qv.ini";
     EXPECT_FALSE(write(p, nowhere, "content"));
@@ -93,8 +94,10 @@ TEST(Win32Files, SavesCountOnlyWhenTheWholeFileIsWritten) {
     const std::string kept = dir.path + "bmp_05.bmp";
     std::ofstream(kept, std::ios::binary) << "the user's picture";
     ASSERT_TRUE(SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::string at_limit = std::string(PATH_SIZE - 7 - dir.path.size(), 'a');  // with "01.bmp": 259 characters
     const struct { const char* why; std::string prefix; int counter, after; } rows[] = {
         {"a folder that exists", dir.path + "bmp_", 0, 1},
+        {"a name of exactly the path limit, whose side file must fit too", dir.path + at_limit, 0, 1},
         {"a read-only earlier file of that number", dir.path + "bmp_", 4, 4},
         {"a folder that refuses new files (under Wine, /sys refuses even root)", "Z:\\sys\\bmp_", 0, 0},
         {"a prefix one byte too long for the number", dir.path + std::string(PATH_SIZE - 6 - dir.path.size(), 'a'), 0, 0},
@@ -108,7 +111,7 @@ TEST(Win32Files, SavesCountOnlyWhenTheWholeFileIsWritten) {
     }
     std::map<std::string, uintmax_t> sizes;
     for (const auto& f : std::filesystem::directory_iterator(dir.dir)) sizes[f.path().filename().string()] = f.file_size();
-    EXPECT_EQ(sizes, (std::map<std::string, uintmax_t>{{"bmp_01.bmp", 12342}, {"bmp_05.bmp", 18}}));
+    EXPECT_EQ(sizes, (std::map<std::string, uintmax_t>{{"bmp_01.bmp", 12342}, {"bmp_05.bmp", 18}, {at_limit + "01.bmp", 12342}}));
     EXPECT_TRUE(GetFileAttributesA(kept.c_str()) & FILE_ATTRIBUTE_READONLY);
     SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(widen("bmp_\xff", CP_UTF8), L"") << "bytes the code page cannot read";
