@@ -39,8 +39,11 @@ std::vector<uint8_t> rgb_bytes(const Image& picture) {
     return rgb;
 }
 
-void count_save(AppState& s, bool saved) {
-    if (saved && ++s.save_counter >= SAVE_NUMBERS) s.save_counter = 0;
+// A failed save keeps the counter and warns: a number that can never be written (a read-only
+// earlier file, a full disk) would otherwise block every later save unseen.
+void count_save(AppState& s, Platform& p, bool saved) {
+    if (!saved) p.warn();
+    else if (++s.save_counter >= SAVE_NUMBERS) s.save_counter = 0;
 }
 
 // The dialog opens in the folder of the current prefix proposing "bmp_" there; the path
@@ -105,11 +108,11 @@ bool save_reduced_bitmap(AppState& s, Platform& p) {
 bool run_picture_action(AppState& s, Platform& window, const CommandFacts& c) {
     switch (c.id) {
     case CMD_COPY_BITMAP: copy_bitmap(s, window); return true;
-    case CMD_SAVE_BITMAP: count_save(s, save_bitmap(s, window)); return true;
+    case CMD_SAVE_BITMAP: count_save(s, window, save_bitmap(s, window)); return true;
     case CMD_SAVE_REDUCED_BITMAP:
         // The reduction of a large area takes a moment the user should see.
         window.set_cursor(CURSOR_WAIT);
-        count_save(s, save_reduced_bitmap(s, window));
+        count_save(s, window, save_reduced_bitmap(s, window));
         window.set_cursor(CURSOR_ARROW);
         return true;
     case CMD_SAVE_DIRECTORY: choose_save_directory(s, window); return true;

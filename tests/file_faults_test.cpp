@@ -1,5 +1,5 @@
 // A failed picture save (Ctrl+S, Ctrl+Shift+S) leaves the old file of that number and no side
-// file, and keeps the counter; a read-only file is never replaced. (The settings file goes
+// file, keeps the counter and warns; a read-only file is never replaced. (The settings file goes
 // through the same faults in settings_test.cpp.)
 #include <gtest/gtest.h>
 
@@ -42,6 +42,7 @@ TEST(SaveFaults, OldFileKeptSideFileRemovedReadOnlyLeftAlone) {
             if (r.read_only) t.p.read_only.insert(path);
             dispatch_command(t.s, &t.p, save.command);
             EXPECT_EQ(t.s.save_counter, r.saved ? 8 : 7);
+            EXPECT_EQ(t.p.warnings, r.saved ? 0 : 1);
             EXPECT_EQ(t.p.files.size(), 1u) << "a side file left behind";
             EXPECT_EQ(t.p.files.at(path).size(), size_t(r.saved ? save.size : 3));
         }

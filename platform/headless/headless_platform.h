@@ -56,6 +56,7 @@ public:
     bool quit_posted = false;
     std::string clipboard_text;
     std::vector<uint8_t> clipboard_bitmap;  // the packed DIB as handed over
+    int warnings = 0;
     std::map<std::string, std::vector<uint8_t>> files;
     CursorId cursor_at_write = CURSOR_ARROW;  // shown while the last file was written
     std::string dialog_proposal;  // the path the last save dialog opened with
@@ -81,6 +82,7 @@ public:
     void post_quit() override { quit_posted = true; }
     bool set_clipboard_text(const char* text) override;
     bool set_clipboard_bitmap(const uint8_t* dib, size_t size) override;
+    void warn() override { ++warnings; }
     std::string exe_dir() override { return directory; }
     bool read_file(const char* path, size_t max_bytes, std::vector<uint8_t>& out) override;
     bool write_file_atomic(const char* path, const uint8_t* data, size_t size) override;

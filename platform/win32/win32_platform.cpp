@@ -230,6 +230,8 @@ bool Win32Platform::set_clipboard_bitmap(const uint8_t* dib, size_t size) {
     return size > 0 && put_on_clipboard(CF_DIB, dib, size, size);
 }
 
+void Win32Platform::warn() { MessageBeep(MB_ICONWARNING); }
+
 std::string Win32Platform::exe_dir() {
     char path[MAX_PATH + 1] = {};
     const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);

@@ -73,6 +73,7 @@ public:
     void post_quit() override;
     bool set_clipboard_text(const char* text) override;
     bool set_clipboard_bitmap(const uint8_t* dib, size_t size) override;
+    void warn() override;
     std::string exe_dir() override;
     bool read_file(const char* path, size_t max_bytes, std::vector<uint8_t>& out) override;
     bool write_file_atomic(const char* path, const uint8_t* data, size_t size) override;
