@@ -7,7 +7,6 @@
 
 #include "app/gradation_area.h"
 #include "commands/actions.h"
-#include "commands/clipboard_copy.h"
 #include "export/bmp_writer.h"
 #include "export/quantizer.h"
 
@@ -40,8 +39,11 @@ std::vector<uint8_t> rgb_bytes(const Image& picture) {
     return rgb;
 }
 
-void count_save(AppState& s, bool saved) {
-    if (saved && ++s.save_counter >= SAVE_NUMBERS) s.save_counter = 0;
+// A failed save keeps the counter and warns: a number that can never be written (a read-only
+// earlier file, a full disk) would otherwise block every later save unseen.
+void count_save(AppState& s, Platform& p, bool saved) {
+    if (!saved) p.warn();
+    else if (++s.save_counter >= SAVE_NUMBERS) s.save_counter = 0;
 }
 
 // The dialog opens in the folder of the current prefix proposing "bmp_" there; the path
@@ -69,17 +71,24 @@ ImageBuffer export_picture(AppState& s, Platform& p) {
     return picture;
 }
 
-bool copy_bitmap(AppState& s, Platform& p) {
+// The 24-bit file image of the picture; empty when there is none. The clipboard takes it
+// less its file header.
+static std::vector<uint8_t> picture_file(AppState& s, Platform& p) {
     const ImageBuffer picture = export_picture(s, p);
-    return picture.image.width > 0 && p.set_clipboard_bitmap(picture.image);
+    std::vector<uint8_t> bytes;
+    if (picture.image.width > 0) encode_bmp24(picture.image, bytes);
+    return bytes;
+}
+
+bool copy_bitmap(AppState& s, Platform& p) {
+    const std::vector<uint8_t> bytes = picture_file(s, p);
+    return !bytes.empty() &&
+           p.set_clipboard_bitmap(bytes.data() + BMP_FILE_HEADER_SIZE, bytes.size() - BMP_FILE_HEADER_SIZE);
 }
 
 bool save_bitmap(AppState& s, Platform& p) {
-    const ImageBuffer picture = export_picture(s, p);
-    if (picture.image.width == 0) return false;
-    std::vector<uint8_t> bytes;
-    encode_bmp24(picture.image, bytes);
-    return write_numbered_file(s, p, bytes);
+    const std::vector<uint8_t> bytes = picture_file(s, p);
+    return !bytes.empty() && write_numbered_file(s, p, bytes);
 }
 
 bool save_reduced_bitmap(AppState& s, Platform& p) {
@@ -98,12 +107,12 @@ bool save_reduced_bitmap(AppState& s, Platform& p) {
 
 bool run_picture_action(AppState& s, Platform& window, const CommandFacts& c) {
     switch (c.id) {
-    case CMD_COPY_BITMAP: clipboard_copy(s, window, COPY_BITMAP); return true;
-    case CMD_SAVE_BITMAP: count_save(s, save_bitmap(s, window)); return true;
+    case CMD_COPY_BITMAP: copy_bitmap(s, window); return true;
+    case CMD_SAVE_BITMAP: count_save(s, window, save_bitmap(s, window)); return true;
     case CMD_SAVE_REDUCED_BITMAP:
         // The reduction of a large area takes a moment the user should see.
         window.set_cursor(CURSOR_WAIT);
-        count_save(s, save_reduced_bitmap(s, window));
+        count_save(s, window, save_reduced_bitmap(s, window));
         window.set_cursor(CURSOR_ARROW);
         return true;
     case CMD_SAVE_DIRECTORY: choose_save_directory(s, window); return true;

@@ -6,7 +6,9 @@
 
 #include "base/image.h"
 
-constexpr int BMP_HEADERS_SIZE = 54;                 // 14-byte file + 40-byte info header
+// The file header; what follows it is a packed DIB, the clipboard's picture format.
+constexpr int BMP_FILE_HEADER_SIZE = 14;
+constexpr int BMP_HEADERS_SIZE = BMP_FILE_HEADER_SIZE + 40;  // and the info header
 constexpr int BMP_COLOR_TABLE_ENTRIES = 256;
 constexpr int BMP8_DATA_OFFSET = BMP_HEADERS_SIZE + 4 * BMP_COLOR_TABLE_ENTRIES;  // 1078
 

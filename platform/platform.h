@@ -69,7 +69,11 @@ public:
 
     // Clipboard; false when it is busy or refuses (nothing changed then).
     virtual bool set_clipboard_text(const char* text) = 0;
-    virtual bool set_clipboard_bitmap(const Image& picture) = 0;
+    // A packed DIB: a BMP file image less its file header.
+    virtual bool set_clipboard_bitmap(const uint8_t* dib, size_t size) = 0;
+
+    // The system's warning sound: the one sign of a picture save that failed.
+    virtual void warn() = 0;
 
     // Files. Paths are the platform's own 8-bit strings.
     virtual std::string exe_dir() = 0;  // with trailing separator

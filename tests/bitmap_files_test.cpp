@@ -6,36 +6,13 @@
 #include <vector>
 
 #include "app/state.h"
+#include "bmp_decoder.h"
 #include "commands/picture_actions.h"
 #include "export/bmp_writer.h"
 #include "export/quantizer.h"
 #include "platform/headless/headless_platform.h"
 
 namespace {
-
-uint32_t le(const std::vector<uint8_t>& b, size_t at, int width) {  // width 2 or 4
-    return width == 2 ? b.at(at) | b.at(at + 1) << 8 : le(b, at, 2) | le(b, at + 2, 2) << 16;
-}
-
-// A small BMP reader written from the file format alone: checks the headers (and so the
-// file size and row padding; reserved, resolution and colour counts zero, 0 colours used
-// meaning a full table) and returns the pixels top row first as ColorRef, or nothing
-// when anything is off.
-std::vector<ColorRef> decode_bmp(const std::vector<uint8_t>& f, int w, int h, int bits) {
-    const size_t offset = bits == 8 ? 1078 : 54, row = (static_cast<size_t>(w) * bits / 8 + 3) / 4 * 4;
-    if (f.size() != offset + row * h || f[0] != 'B' || f[1] != 'M' || le(f, 2, 4) != f.size() ||
-        le(f, 10, 4) != offset || le(f, 14, 4) != 40 || le(f, 18, 4) != uint32_t(w) || le(f, 22, 4) != uint32_t(h) ||
-        le(f, 26, 2) != 1 || le(f, 28, 2) != uint32_t(bits) || le(f, 30, 4) != 0 || le(f, 34, 4) != row * h ||
-        le(f, 6, 4) != 0 || le(f, 38, 4) != 0 || le(f, 42, 4) != 0 || le(f, 46, 4) != 0 || le(f, 50, 4) != 0)
-        return {};
-    std::vector<ColorRef> pixels;
-    for (int i = 0; i < w * h; ++i) {
-        const size_t start = offset + row * (h - 1 - i / w);
-        const uint8_t* p = bits == 24 ? &f[start + 3 * (i % w)] : &f[54 + 4 * f[start + i % w]];
-        pixels.push_back(make_color(p[2], p[1], p[0]));
-    }
-    return pixels;
-}
 
 // Both encoders, on widths whose rows need 0 to 3 padding bytes, decode back. The 8-bit
 // image indexes three colours; the table's unused entries and reserved bytes are zero.
@@ -94,15 +71,12 @@ TEST(BitmapSave, PictureIsTheAreaOrASwatch) {
         ASSERT_TRUE(save_bitmap(f.s, f.p) && copy_bitmap(f.s, f.p)) << mode;
         f.s.save_counter = 5;
         ASSERT_TRUE(save_reduced_bitmap(f.s, f.p)) << mode;
-        std::vector<ColorRef> area, clipboard;
-        for (int i = 0; i < 67 * 8; ++i) {
-            area.push_back(get_pixel(f.back.image, i % 67 + 1, i / 67 + 17));
-            clipboard.push_back(get_pixel(f.p.clipboard_bitmap.image, i % 67, i / 67));
-        }
+        std::vector<ColorRef> area;
+        for (int i = 0; i < 67 * 8; ++i) area.push_back(get_pixel(f.back.image, i % 67 + 1, i / 67 + 17));
         const bool shows_area = mode == MODE_CAPTURE || mode == MODE_GRADATION;
         const std::vector<ColorRef> want = shows_area ? area : std::vector<ColorRef>(67 * 8, f.s.current_color);
         EXPECT_EQ(decode_bmp(f.p.files.at("C:\\T\\bmp_05.bmp"), 67, 8, 24), want) << mode;
-        EXPECT_EQ(clipboard, want) << mode;
+        EXPECT_EQ(decode_bmp(f.p.clipboard_bitmap, 67, 8, 24, false), want) << mode;
         EXPECT_EQ(decode_bmp(f.p.files.at("C:\\T\\bmp_06.bmp"), 67, 8, 8), want) << mode;
     }
     for (int w : {0, AREA_MAX_WIDTH + 1}) {  // no area; more than the back buffer holds

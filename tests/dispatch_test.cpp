@@ -14,6 +14,7 @@
 #include "commands/dispatch.h"
 #include "commands/replay.h"
 #include "export/color_text.h"
+#include "bmp_decoder.h"
 #include "platform/headless/headless_app.h"
 #include "ui/layout.h"
 
@@ -68,7 +69,9 @@ Fields fields(const Picker& t) {
         if (menu_item_checked(s.popup_menus, first_menu_index(c.id))) on.append(on.empty() ? "" : " ").append(c.name + 4);
     const auto n = [](int v) { return std::to_string(v); };
     const auto cursor = [&](CursorId c) { return c == CURSOR_WAIT ? "wait" : c == CURSOR_ARROW ? "arrow" : n(c); };
-    const Image& b = s.back_buffer, &bitmap = t.p.clipboard_bitmap.image;
+    const Image& b = s.back_buffer;
+    const Size bs = dib_size(t.p.clipboard_bitmap);
+    const std::vector<ColorRef> bitmap = decode_bmp(t.p.clipboard_bitmap, bs.width, bs.height, 24, false);
     std::string files;
     for (const auto& [name, bytes] : t.p.files) files.append(files.empty() ? "" : " ").append(name);
     return {{"colour", hex(s.current_color)}, {"hls", text("%d %d %d", s.cur_h, s.cur_l, s.cur_s)}, {"hold", n(s.hold)},
@@ -90,8 +93,7 @@ Fields fields(const Picker& t) {
             {"checked", on}, {"clipboard", t.p.clipboard_text}, {"invalidations", n(t.p.invalidations)},
             {"quit", n(t.p.quit_posted)},
             // The clipboard bitmap's size and its first and last pixel.
-            {"bitmap", bitmap.width ? text("%dx%d ", bitmap.width, bitmap.height) + hex(get_pixel(bitmap, 0, 0)) + " " +
-                                          hex(get_pixel(bitmap, bitmap.width - 1, bitmap.height - 1)) : ""},
+            {"bitmap", bitmap.empty() ? "" : text("%dx%d ", bs.width, bs.height) + hex(bitmap.front()) + " " + hex(bitmap.back())},
             {"files", files}, {"saved", n(s.save_counter)}, {"prefix", s.save_prefix}, {"dialog", t.p.dialog_proposal},
             {"cursor", cursor(t.p.cursor)}, {"writing_cursor", cursor(t.p.cursor_at_write)}};
 }

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "bmp_decoder.h"
 #include "commands/command_ids.h"
 #include "ui_fixture.h"
 
@@ -206,8 +207,8 @@ TEST(Popup, RightClickShowsTheMenuOrDuringADragRecordsOrTakesTheArea) {
         }
         EXPECT_EQ(t.s.history[0], newest);
         if (c.drag && c.mode == MODE_CAPTURE) {
-            const Image& copied = t.p.clipboard_bitmap.image;  // the area, as the view now shows it
-            EXPECT_EQ(seq(get_pixel(copied, 0, 0), get_pixel(copied, 63, 63), back_pixel(t, 64, 80)),
+            const auto copied = decode_bmp(t.p.clipboard_bitmap, 64, 64, 24, false);  // the area, as the view now shows it
+            EXPECT_EQ(seq(copied.at(0), copied.at(64 * 64 - 1), back_pixel(t, 64, 80)),
                       seq(0x0A0B0Cu, 0x0D0E0F, 0x0D0E0F));
         }
     }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/side_file.h"
+
 HeadlessPlatform::HeadlessPlatform(int screen_width, int screen_height)
     : screen(make_image(screen_width, screen_height)) {}
 
@@ -61,15 +63,14 @@ void HeadlessPlatform::show_popup(int popup_index, Point screen_at, const PopupM
 bool HeadlessPlatform::set_clipboard_text(const char* text) {
     if (clipboard_busy) return false;
     clipboard_text = text;
-    clipboard_bitmap = ImageBuffer{};
+    clipboard_bitmap.clear();
     return true;
 }
 
-bool HeadlessPlatform::set_clipboard_bitmap(const Image& picture) {
+bool HeadlessPlatform::set_clipboard_bitmap(const uint8_t* dib, size_t size) {
     if (clipboard_busy) return false;
     clipboard_text.clear();
-    clipboard_bitmap = make_image(picture.width, picture.height);
-    copy_block(clipboard_bitmap.image, 0, 0, picture, 0, 0, picture.width, picture.height);
+    clipboard_bitmap.assign(dib, dib + size);
     return true;
 }
 
@@ -84,8 +85,8 @@ bool HeadlessPlatform::write_file_atomic(const char* path, const uint8_t* data, 
     // As the real backend: a read-only target is not touched; the new content goes to a
     // side file, which replaces the target only when complete and is removed on failure.
     cursor_at_write = cursor;
-    if (read_only.count(path) || fault == FileFault::cannot_create) return false;
-    const std::string side = std::string(path) + ".new";
+    const std::string side = side_file_path(std::string(path));
+    if (read_only.count(path) || fault == FileFault::cannot_create || side.size() > PATH_LIMIT) return false;
     const bool cut = fault == FileFault::write_fails_partway || fault == FileFault::disk_full;
     files[side].assign(data, data + (cut ? std::min(size, fail_after_bytes) : size));
     if ((cut && fail_after_bytes < size) || fault == FileFault::rename_fails) {

@@ -55,7 +55,8 @@ public:
     std::vector<std::pair<int, Point>> popups;
     bool quit_posted = false;
     std::string clipboard_text;
-    ImageBuffer clipboard_bitmap;
+    std::vector<uint8_t> clipboard_bitmap;  // the packed DIB as handed over
+    int warnings = 0;
     std::map<std::string, std::vector<uint8_t>> files;
     CursorId cursor_at_write = CURSOR_ARROW;  // shown while the last file was written
     std::string dialog_proposal;  // the path the last save dialog opened with
@@ -80,13 +81,17 @@ public:
     void show_popup(int popup_index, Point screen_at, const PopupMenus& marks) override;
     void post_quit() override { quit_posted = true; }
     bool set_clipboard_text(const char* text) override;
-    bool set_clipboard_bitmap(const Image& picture) override;
+    bool set_clipboard_bitmap(const uint8_t* dib, size_t size) override;
+    void warn() override { ++warnings; }
     std::string exe_dir() override { return directory; }
     bool read_file(const char* path, size_t max_bytes, std::vector<uint8_t>& out) override;
     bool write_file_atomic(const char* path, const uint8_t* data, size_t size) override;
     bool choose_save_path(char* path, size_t size) override;
     Image create_surface(int width, int height) override;
     void draw_text(Image& target, int x, int y, const char* text, ColorRef color) override;
+
+    // Characters of a path Windows takes without long-path support: no file past it is created.
+    static constexpr size_t PATH_LIMIT = 259;
 
     // Fixed-pitch cell of the built-in font.
     static constexpr int GLYPH_WIDTH = 6;

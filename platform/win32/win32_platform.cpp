@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/side_file.h"
 #include "platform/win32/resource_ids.h"
 
 // Where each CursorId comes from: one of our cursor resources or a system cursor.
@@ -195,9 +196,19 @@ bool Win32Platform::open_clipboard() {
     return false;
 }
 
-// Hands a filled global block to the clipboard, or frees it when that fails.
-static bool give_to_clipboard(HGLOBAL block, UINT format, bool opened) {
-    if (!opened) {
+// Copies size bytes into a new global block of block_size (zeros after them) and hands it to
+// the clipboard; the block is freed when that fails.
+bool Win32Platform::put_on_clipboard(UINT format, const void* data, size_t size, size_t block_size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, block_size);
+    if (!block) return false;
+    void* dst = GlobalLock(block);
+    if (!dst) {
+        GlobalFree(block);
+        return false;
+    }
+    std::memcpy(dst, data, size);
+    GlobalUnlock(block);
+    if (!open_clipboard()) {
         GlobalFree(block);
         return false;
     }
@@ -211,52 +222,15 @@ static bool give_to_clipboard(HGLOBAL block, UINT format, bool opened) {
 bool Win32Platform::set_clipboard_text(const char* text) {
     // The colour texts fit a 40-byte block with their terminator; longer text is cut.
     constexpr size_t BLOCK = 40;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, BLOCK);
-    if (!block) return false;
-    char* dst = static_cast<char*>(GlobalLock(block));
-    if (!dst) {
-        GlobalFree(block);
-        return false;
-    }
-    const size_t n = strnlen(text, BLOCK - 1);
-    std::memcpy(dst, text, n);
-    GlobalUnlock(block);
-    return give_to_clipboard(block, CF_TEXT, open_clipboard());
+    return put_on_clipboard(CF_TEXT, text, strnlen(text, BLOCK - 1), BLOCK);
 }
 
-bool Win32Platform::set_clipboard_bitmap(const Image& picture) {
-    // A packed 24-bit bottom-up DIB; the system offers it as CF_BITMAP too.
-    if (picture.width <= 0 || picture.height <= 0) return false;
-    const size_t row = (static_cast<size_t>(picture.width) * 3 + 3) & ~size_t{3};
-    const size_t size = sizeof(BITMAPINFOHEADER) + row * static_cast<size_t>(picture.height);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-    if (!block) return false;
-    uint8_t* dst = static_cast<uint8_t*>(GlobalLock(block));
-    if (!dst) {
-        GlobalFree(block);
-        return false;
-    }
-    BITMAPINFOHEADER h = {};
-    h.biSize = sizeof h;
-    h.biWidth = picture.width;
-    h.biHeight = picture.height;
-    h.biPlanes = 1;
-    h.biBitCount = 24;
-    h.biCompression = BI_RGB;
-    h.biSizeImage = static_cast<DWORD>(row * static_cast<size_t>(picture.height));
-    std::memcpy(dst, &h, sizeof h);
-    for (int y = 0; y < picture.height; ++y) {
-        uint8_t* out = dst + sizeof h + row * static_cast<size_t>(picture.height - 1 - y);
-        const uint32_t* in = picture.pixels + static_cast<size_t>(y) * picture.stride;
-        for (int x = 0; x < picture.width; ++x) {
-            out[3 * x] = static_cast<uint8_t>(in[x]);
-            out[3 * x + 1] = static_cast<uint8_t>(in[x] >> 8);
-            out[3 * x + 2] = static_cast<uint8_t>(in[x] >> 16);
-        }
-    }
-    GlobalUnlock(block);
-    return give_to_clipboard(block, CF_DIB, open_clipboard());
+bool Win32Platform::set_clipboard_bitmap(const uint8_t* dib, size_t size) {
+    // The system offers a CF_DIB as CF_BITMAP too.
+    return size > 0 && put_on_clipboard(CF_DIB, dib, size, size);
 }
+
+void Win32Platform::warn() { MessageBeep(MB_ICONWARNING); }
 
 std::string Win32Platform::exe_dir() {
     char path[MAX_PATH + 1] = {};
@@ -303,7 +277,7 @@ bool Win32Platform::write_file_atomic(const char* path, const uint8_t* data, siz
     // The rename would replace a read-only file too (Wine does): check it first.
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
-    const std::wstring side = target + L".new";
+    const std::wstring side = side_file_path(target);
     HANDLE f = CreateFileW(side.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
     if (f == INVALID_HANDLE_VALUE) return false;

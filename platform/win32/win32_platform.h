@@ -70,7 +70,8 @@ public:
     void show_popup(int popup_index, Point screen_at, const PopupMenus& marks) override;
     void post_quit() override;
     bool set_clipboard_text(const char* text) override;
-    bool set_clipboard_bitmap(const Image& picture) override;
+    bool set_clipboard_bitmap(const uint8_t* dib, size_t size) override;
+    void warn() override;
     std::string exe_dir() override;
     bool read_file(const char* path, size_t max_bytes, std::vector<uint8_t>& out) override;
     bool write_file_atomic(const char* path, const uint8_t* data, size_t size) override;
@@ -82,6 +83,7 @@ private:
     // The surface whose memory holds pixel p, with p's position in it; nullptr if none.
     Win32Surface* surface_of(const uint32_t* p, int& x, int& y);
     bool open_clipboard();
+    bool put_on_clipboard(UINT format, const void* data, size_t size, size_t block_size);
     std::vector<Win32Surface> surfaces_;
 };
 

@@ -224,7 +224,7 @@ def test_read_only_settings(desk):
         picker.wait_geometry("the chip", lambda g: g[2:] == (39, 13))
     expect(picker.settings() == original, "qv.ini was rewritten")
     expect((mode := os.stat(path).st_mode & 0o777) == 0o444, f"qv.ini has mode {mode:o}")
-    expect(not os.path.exists(path + ".new"), "a side file was left")
+    expect(not os.path.exists(path[:-1] + "~"), "a side file was left")
 
 
 def cpu_seconds(pid):

@@ -66,10 +66,10 @@ HeadlessPlatform& fresh(Kept& k, const Desk& desk) {
     k.screen_changed = false, k.drawn = {};
     p.monitors.assign(1, {0, 0, desk.screen.width, desk.screen.height});
     if (desk.second.right > desk.second.left) p.monitors.push_back(desk.second);
-    p.clock = 0, p.window = {}, p.cursor = CURSOR_ARROW, p.invalidations = p.system_moves = 0;
+    p.clock = 0, p.window = {}, p.cursor = CURSOR_ARROW, p.invalidations = p.system_moves = p.warnings = 0;
     p.has_clip = p.captured = p.quit_posted = false;
-    p.last_frame = p.clipboard_bitmap = ImageBuffer{};
-    p.popups.clear(), p.files.clear(), p.texts.clear(), p.clipboard_text.clear();
+    p.last_frame = ImageBuffer{};
+    p.popups.clear(), p.files.clear(), p.texts.clear(), p.clipboard_text.clear(), p.clipboard_bitmap.clear();
     return p;
 }
 

@@ -12,6 +12,8 @@
 
 #include "commands/command_ids.h"
 #include "commands/dispatch.h"
+#include "export/bmp_writer.h"
+#include "platform/side_file.h"
 #include "platform/win32/win32_platform.h"
 
 namespace {
@@ -41,6 +43,19 @@ std::string clipboard_text() {
     return out;
 }
 
+// The clipboard's picture as other programs take it: the bitmap the system makes of the DIB,
+// as 32-bit pixels (0x00RRGGBB) top row first; empty when there is none.
+std::vector<uint32_t> clipboard_bitmap(int w, int h) {
+    std::vector<uint32_t> out(static_cast<size_t>(w) * h);
+    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    HDC dc = GetDC(nullptr);
+    const bool ok = OpenClipboard(nullptr) && GetDIBits(dc, static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)), 0, h,
+                                                        out.data(), &bi, DIB_RGB_COLORS) == h;
+    CloseClipboard();
+    ReleaseDC(nullptr, dc);
+    return ok ? out : std::vector<uint32_t>{};
+}
+
 TEST(Win32Files, AtomicWriteCreatesReplacesReadsBackAndFailsCleanly) {
     TempFolder dir;
     Win32Platform p(GetModuleHandleW(nullptr));
@@ -53,14 +68,14 @@ TEST(Win32Files, AtomicWriteCreatesReplacesReadsBackAndFailsCleanly) {
         std::vector<uint8_t> got;
         ASSERT_TRUE(p.read_file(file.c_str(), st.read_limit, got));
         EXPECT_EQ(std::string(got.begin(), got.end()), st.expected);
-        EXPECT_FALSE(exists(file + ".new")) << "side file left behind";
+        EXPECT_FALSE(exists(side_file_path(file))) << "side file left behind";
     }
     // A folder in the way of the target: the side file is complete, the replace fails.
     const std::string blocked = dir.path + "blocked";
     ASSERT_TRUE(CreateDirectoryA(blocked.c_str(), nullptr));
     EXPECT_FALSE(write(p, blocked, "content"));
     EXPECT_TRUE(GetFileAttributesA(blocked.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-    EXPECT_FALSE(exists(blocked + ".new"));
+    EXPECT_FALSE(exists(side_file_path(blocked)));
     // A folder that does not exist: nothing can be created or read.
     const std::string nowhere = dir.path + "missing\\qv.ini";
     EXPECT_FALSE(write(p, nowhere, "content"));
@@ -79,8 +94,10 @@ TEST(Win32Files, SavesCountOnlyWhenTheWholeFileIsWritten) {
     const std::string kept = dir.path + "bmp_05.bmp";
     std::ofstream(kept, std::ios::binary) << "the user's picture";
     ASSERT_TRUE(SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::string at_limit = std::string(PATH_SIZE - 7 - dir.path.size(), 'a');  // with "01.bmp": 259 characters
     const struct { const char* why; std::string prefix; int counter, after; } rows[] = {
         {"a folder that exists", dir.path + "bmp_", 0, 1},
+        {"a name of exactly the path limit, whose side file must fit too", dir.path + at_limit, 0, 1},
         {"a read-only earlier file of that number", dir.path + "bmp_", 4, 4},
         {"a folder that refuses new files (under Wine, /sys refuses even root)", "Z:\\sys\\bmp_", 0, 0},
         {"a prefix one byte too long for the number", dir.path + std::string(PATH_SIZE - 6 - dir.path.size(), 'a'), 0, 0},
@@ -94,7 +111,7 @@ TEST(Win32Files, SavesCountOnlyWhenTheWholeFileIsWritten) {
     }
     std::map<std::string, uintmax_t> sizes;
     for (const auto& f : std::filesystem::directory_iterator(dir.dir)) sizes[f.path().filename().string()] = f.file_size();
-    EXPECT_EQ(sizes, (std::map<std::string, uintmax_t>{{"bmp_01.bmp", 12342}, {"bmp_05.bmp", 18}}));
+    EXPECT_EQ(sizes, (std::map<std::string, uintmax_t>{{"bmp_01.bmp", 12342}, {"bmp_05.bmp", 18}, {at_limit + "01.bmp", 12342}}));
     EXPECT_TRUE(GetFileAttributesA(kept.c_str()) & FILE_ATTRIBUTE_READONLY);
     SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(widen("bmp_\xff", CP_UTF8), L"") << "bytes the code page cannot read";
@@ -107,8 +124,14 @@ TEST(Win32Files, ExeDirEndsWithSeparatorAndHoldsTheProgram) {
     EXPECT_EQ(Win32Platform(GetModuleHandleW(nullptr)).exe_dir(), path.substr(0, path.find_last_of("\\/") + 1));
 }
 
-TEST(Win32Clipboard, TextIsPutInFortyBytesAtMostAndABusyClipboardFailsQuickly) {
+TEST(Win32Clipboard, PictureAndTextArriveTextInFortyBytesAtMostAndABusyClipboardFailsQuickly) {
     Win32Platform p(GetModuleHandleW(nullptr));
+    // The picture as the core hands it over, rows padded: other programs take the same pixels.
+    std::vector<uint32_t> pixels = {0x102030, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x010203};
+    std::vector<uint8_t> bmp;
+    encode_bmp24(Image{3, 2, 3, pixels.data()}, bmp);
+    ASSERT_TRUE(p.set_clipboard_bitmap(bmp.data() + BMP_FILE_HEADER_SIZE, bmp.size() - BMP_FILE_HEADER_SIZE));
+    EXPECT_EQ(clipboard_bitmap(3, 2), pixels);
     const std::string long_text(60, 'x');
     const std::pair<const char*, std::string> cases[] = {
         {"", ""}, {long_text.c_str(), std::string(39, 'x')}, {"before", "before"}};  // 40 with the terminator
@@ -129,7 +152,7 @@ TEST(Win32Clipboard, TextIsPutInFortyBytesAtMostAndABusyClipboardFailsQuickly) {
     WaitForSingleObject(opened, 5000);
     const DWORD start = GetTickCount();
     EXPECT_FALSE(p.set_clipboard_text("after"));
-    EXPECT_FALSE(p.set_clipboard_bitmap(p.create_surface(2, 2)));
+    EXPECT_FALSE(p.set_clipboard_bitmap(bmp.data() + BMP_FILE_HEADER_SIZE, bmp.size() - BMP_FILE_HEADER_SIZE));
     EXPECT_LT(GetTickCount() - start, 500u);
     SetEvent(release);
     holder.join();
