@@ -4,9 +4,9 @@
 #include "commands/picture_actions.h"
 #include "export/color_text.h"
 
-void clipboard_copy(AppState& s, Platform& window, int kind) {
+void clipboard_copy(AppState& s, Platform& window) {
     // The capture and gradation modes always copy their picture, never text.
-    if (is_area_mode(s.window_mode) || kind != COPY_TEXT) {
+    if (is_area_mode(s.window_mode)) {
         copy_bitmap(s, window);
         return;
     }

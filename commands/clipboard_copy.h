@@ -3,7 +3,6 @@
 #include "app/state.h"
 #include "platform/platform.h"
 
-enum : int { COPY_TEXT = 0, COPY_BITMAP = 1 };
-
+// current_color as text in the chosen notation; the area modes copy their picture instead.
 // A busy clipboard changes nothing and is not reported.
-void clipboard_copy(AppState& s, Platform& window, int kind);
+void clipboard_copy(AppState& s, Platform& window);

@@ -56,13 +56,13 @@ void run_action(AppState& s, Platform& window, const CommandFacts& c, int& resul
         return;
     if (c.group == GROUP_NOTATION) s.text_format = c.value;
     if (c.group == GROUP_DECIMALS) s.decimals = c.value;
-    if (c.id == CMD_COPY_TEXT) clipboard_copy(s, window, COPY_TEXT);
+    if (c.id == CMD_COPY_TEXT) clipboard_copy(s, window);
     if (c.id == CMD_QUIT) window.post_quit();
 }
 
 // Step 6.
 void follow_up(AppState& s, Platform& window, const CommandFacts& c) {
-    if (c.flags & FOLLOW_COPY_TEXT) clipboard_copy(s, window, COPY_TEXT);
+    if (c.flags & FOLLOW_COPY_TEXT) clipboard_copy(s, window);
     if (c.flags & FOLLOW_RECALL) {
         split_current_color(s);
         s.hold = 1;
