@@ -263,7 +263,7 @@ def test_idle_cpu(desk):
 
 def patterned_screen(desk):
     """Random dots in two colours, so that every magnified pixel is known; returns the screen as raw RGB."""
-    rng, tile = random.Random(61), os.path.join(desk.build_dir, "e2e-run", "tile")
+    rng, tile = random.Random(61), artefact(desk, "tile")
     with open(tile + ".pbm", "w") as f:
         f.write("P1 61 53\n" + "\n".join(" ".join(rng.choice("01") for _ in range(61)) for _ in range(53)))
     desk.run(["convert", tile + ".pbm", tile + ".xbm"])
@@ -276,7 +276,7 @@ def patterned_screen(desk):
 def test_panels_as_composed(desk):
     """On a patterned screen every picking mode's window equals, outside the text, what the headless
     program presents after the same start and keys; the mix strip ends in the in and out colours."""
-    screen, pointer, prefix = patterned_screen(desk), (300, 200), os.path.join(desk.build_dir, "e2e-run", "composed-")
+    screen, pointer, prefix = patterned_screen(desk), (300, 200), artefact(desk, "composed-")
     code = subprocess.run([WINE, os.path.join(desk.build_dir, "tests", "tintora_compose.exe"), screen, *map(str, pointer), prefix,
                            *(str(m[3]) for m in PICKING_MODES)], env=desk.env, timeout=120, **QUIET).returncode
     expect(code == 0, f"the composer ended with {code}")
