@@ -187,10 +187,7 @@ class Picker:
             self.proc.kill()
             self.proc.wait(10)
 
-    def settings(self, data=None):
-        """qv.ini as bytes (None when missing); with data, writes it first."""
+    def settings(self):
+        """qv.ini as bytes, None when missing."""
         path = os.path.join(self.folder, "qv.ini")
-        if data is not None:
-            with open(path, "wb") as f:
-                f.write(data)
         return open(path, "rb").read() if os.path.exists(path) else None
