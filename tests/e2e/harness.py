@@ -187,7 +187,3 @@ class Picker:
             self.proc.kill()
             self.proc.wait(10)
 
-    def settings(self):
-        """qv.ini as bytes, None when missing."""
-        path = os.path.join(self.folder, "qv.ini")
-        return open(path, "rb").read() if os.path.exists(path) else None
