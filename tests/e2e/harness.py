@@ -1,6 +1,7 @@
 """Xvfb, Wine and X tools for the end-to-end tests: start, drive, observe, all with deadlines."""
 import ctypes
 import os
+import random
 import re
 import shutil
 import subprocess
@@ -12,17 +13,12 @@ SCREEN_W, SCREEN_H = 1024, 768
 QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
-class Failure(Exception):
-    pass
-
-
 def wait_for(what, probe, timeout=10.0, interval=0.05):
-    """Polls probe() until it returns something truthy; fails with `what` (text, or a function
-    giving it) at the deadline."""
+    """Polls probe() until it returns something truthy; fails with `what` (text, or a function giving it) at the deadline."""
     deadline = time.monotonic() + timeout
     while not (last := probe()):
         if time.monotonic() > deadline:
-            raise Failure(f"timed out waiting for {what() if callable(what) else what}")
+            raise AssertionError(f"timed out waiting for {what() if callable(what) else what}")
         time.sleep(interval)
     return last
 
@@ -35,18 +31,20 @@ class Desktop:
         self.display = next((f":{n}" for n in range(91, 200) if not os.path.exists(f"/tmp/.X{n}-lock")
                              and not os.path.exists(f"/tmp/.X11-unix/X{n}")), None)
         if not self.display:
-            raise Failure("no free X display")
+            raise AssertionError("no free X display")
         # A prefix of the tests' own: a wine server already running for another prefix (the
         # unit tests', or a picker the user runs) was started for another display.
         self.env = dict(os.environ, DISPLAY=self.display, WINEDEBUG="-all", WINEARCH="win64",
                         WINEPREFIX=os.path.join(build_dir, "e2e-prefix"))
         self.xvfb = self.server = self._xtest = None
+        self.artefacts = os.path.join(build_dir, "e2e-artifacts")  # screenshots kept for people to look at
 
     def start(self):
+        os.makedirs(self.artefacts, exist_ok=True)
         self.xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24",
                                       "-nolisten", "tcp"], **QUIET)
         wait_for("the X server", lambda: self.run(["xdpyinfo"], check=False).returncode == 0, 20)
-        # The prefix with the Japanese font entries, prepared once and shared with run.sh.
+        # The prefix with the Japanese font entries, prepared once and shared with scripts/run.sh.
         subprocess.run(["bash", "-c", 'source "$1/scripts/wine-env.sh"; wine_prepare_prefix', "_", self.root],
                        env=self.env, check=True, timeout=180, **QUIET)
         self.server = subprocess.Popen([WINESERVER, "-p"], env=self.env, **QUIET)
@@ -72,25 +70,30 @@ class Desktop:
         # Wine's screen reads see a solid root colour; xsetroot returns once the server has it.
         self.run(["xsetroot", "-solid", "#%02x%02x%02x" % rgb])
 
+    def show_tile(self, ink, paper):
+        """Random bits in a 61 x 53 tile (every offset recognisable) over the screen; returns its colour at x, y."""
+        rng, path = random.Random(61), os.path.join(self.artefacts, "tile")
+        bits = [[rng.randrange(2) for _ in range(61)] for _ in range(53)]
+        with open(path + ".pbm", "w") as f:
+            f.write("P1\n61 53\n" + "\n".join(" ".join(map(str, row)) for row in bits) + "\n")
+        self.run(["convert", path + ".pbm", path + ".xbm"])
+        self.run(["xsetroot", "-bitmap", path + ".xbm", "-fg", "#%02x%02x%02x" % ink, "-bg", "#%02x%02x%02x" % paper])
+        return lambda x, y: ink if bits[y % 53][x % 61] else paper
+
     def move_pointer(self, x, y):
         # This Xvfb ignores XWarpPointer (xdotool mousemove); XTest motion moves the pointer.
         if self._xtest is None:
             x11, xtst = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXtst.so.6")
             x11.XOpenDisplay.restype = ctypes.c_void_p
-            x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-            x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
-            xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
-                                                  ctypes.c_int, ctypes.c_ulong]
-            connection = wait_for("a connection for pointer moves",
-                                  lambda: x11.XOpenDisplay(self.display.encode()), 10, 0.2)
-            self._xtest = (x11, xtst, connection)
+            connection = wait_for("a connection for pointer moves", lambda: x11.XOpenDisplay(self.display.encode()), 10, 0.2)
+            self._xtest = (x11, xtst, ctypes.c_void_p(connection))
         x11, xtst, connection = self._xtest
-        xtst.XTestFakeMotionEvent(connection, -1, x, y, 0)
+        xtst.XTestFakeMotionEvent(connection, -1, x, y, ctypes.c_ulong(0))
         x11.XSync(connection, 0)
         wait_for(f"the pointer at {x},{y}", lambda: self.run(["xdotool", "getmouselocation", "--shell"]).stdout
                  .decode().startswith(f"X={x}\nY={y}\n"), 5)
 
-    def drag(self, *points):
+    def drag(self, *points, release=True):
         """Hover the first point (as a hand does, so the item under it is picked), press there, move
         through the others and release."""
         self.move_pointer(*points[0])
@@ -99,17 +102,11 @@ class Desktop:
         for point in points[1:]:
             time.sleep(0.1)
             self.move_pointer(*point)
-        self.run(["xdotool", "mouseup", "1"])
+        if release:
+            self.run(["xdotool", "mouseup", "1"])
 
     def windows(self, name="^Tintora$"):
         return [int(w) for w in self.run(["xdotool", "search", "--onlyvisible", "--name", name], check=False).stdout.split()]
-
-    def geometry(self, wid):
-        """(x, y, width, height) of a window, or None when it is gone."""
-        res = self.run(["xwininfo", "-id", str(wid)], check=False)
-        m = re.search(r"Absolute upper-left X:\s*(-?\d+)\s*Absolute upper-left Y:\s*(-?\d+).*?Width:\s*(\d+)\s*"
-                      r"Height:\s*(\d+)", res.stdout.decode(), re.S)
-        return tuple(map(int, m.groups())) if res.returncode == 0 and m else None
 
     def key(self, wid, *keys):
         self.run(["xdotool", "windowfocus", "--sync", str(wid)], check=False)
@@ -118,15 +115,9 @@ class Desktop:
     def screenshot(self):
         raw = self.run(["import", "-window", "root", "-depth", "8", "rgb:-"], timeout=30).stdout
         if len(raw) != SCREEN_W * SCREEN_H * 3:
-            raise Failure(f"screenshot of {len(raw)} bytes")
+            raise AssertionError(f"screenshot of {len(raw)} bytes")
         return Shot(raw)
 
-    def screenshot_when_painted(self, box):
-        # Done once the window's one-pixel frame (black with the focus, grey without) shows at
-        # the bottom-right corner of box: the paint of that size is complete.
-        x, y, w, h = box
-        return wait_for(f"a painted {w} x {h} window", lambda: next((s for s in [self.screenshot()] if s.pixel(
-            x + w - 1, y + h - 1) in ((0, 0, 0), (0x99, 0x99, 0x99))), None))
 
     def clipboard(self):
         res = self.run(["xclip", "-o", "-selection", "clipboard"], check=False, timeout=10)
@@ -171,19 +162,21 @@ class Picker:
         return self
 
     def geometry(self):
-        return self.desktop.geometry(self.wid)
+        """(x, y, width, height) of the window, or None when it is gone."""
+        res = self.desktop.run(["xwininfo", "-id", str(self.wid)], check=False)
+        m = re.search(r"Absolute upper-left X:\s*(-?\d+)\s*Absolute upper-left Y:\s*(-?\d+).*?Width:\s*(\d+)\s*"
+                      r"Height:\s*(\d+)", res.stdout.decode(), re.S)
+        return tuple(map(int, m.groups())) if res.returncode == 0 and m else None
 
     def wait_geometry(self, what, ok, timeout=10):
         return wait_for(what, lambda: (g := self.geometry()) and ok(g) and g, timeout)
 
-    def wait_exit(self, timeout=15):
-        try:
-            return self.proc.wait(timeout)
-        except subprocess.TimeoutExpired:
-            raise Failure("the process did not end")
+    def switch(self, key, size):
+        """The mode of that key, once the window has its size."""
+        self.desktop.key(self.wid, key)
+        return self.wait_geometry(f"{key} to give {size}", lambda g: g[2:] == size)
 
     def kill(self):
         if self.proc and self.proc.poll() is None:
             self.proc.kill()
             self.proc.wait(10)
-

@@ -1,6 +1,4 @@
 #!/usr/bin/env bash
 # End-to-end tests of tintora.exe under Xvfb + Wine: tests/e2e/run.sh BUILD_DIR
-set -euo pipefail
-here="$(cd "$(dirname "$0")" && pwd)"
-[ $# -eq 1 ] || { echo "usage: $0 BUILD_DIR" >&2; exit 2; }
-exec python3 "$here/e2e.py" "$1"
+[ $# -eq 1 ] && [ -f "$1/platform/win32/tintora.exe" ] || { echo "usage: $0 BUILD_DIR (a build holding platform/win32/tintora.exe)" >&2; exit 2; }
+exec python3 "$(dirname "$0")/e2e.py" "$1"
