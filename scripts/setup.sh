@@ -7,7 +7,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine64 xvfb xdotool xclip x11-utils x11-xserver-utils imagemagick fonts-ipafont-gothic
-  python3 libxtst6
+  python3 libxtst6 fakeroot unzip
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 #   native tests with AddressSanitizer + UBSan, the Windows build (exe and unit tests)
-#   under Wine, the two fuzzers for a bounded time each, and the end-to-end tests.
+#   under Wine, the release zip built twice and compared, the two fuzzers for a bounded
+#   time each, and the end-to-end tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -47,6 +48,27 @@ trap wine_stop_server EXIT
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 run_ctest windows || status=1
+
+echo "== release: built twice, the same bytes"
+# The second build is of a copy of the sources in another folder, minutes after the first: neither
+# the folders nor the time may reach the bytes. The zip holds exactly its four files.
+release_twice() {
+  local a="$root/build/release-a" b="$root/build/release-b" copy="$root/build/release-sources" zip
+  local epoch
+  epoch=$(git log -1 --format=%ct)
+  rm -rf "$a" "$b" "$copy" && mkdir -p "$copy" &&
+    tar -C "$root" --exclude=./build --exclude=./.git -cf - . | tar -C "$copy" -xf - &&
+    SOURCE_DATE_EPOCH=$epoch CMAKE_BUILD_PARALLEL_LEVEL=2 scripts/release.sh "$a" &&
+    SOURCE_DATE_EPOCH=$epoch CMAKE_BUILD_PARALLEL_LEVEL=2 "$copy/scripts/release.sh" "$b" || return 1
+  zip=$(cd "$a/dist" && echo tintora-*-win64.zip)
+  cmp "$a/platform/win32/tintora.exe" "$b/platform/win32/tintora.exe" &&
+    cmp "$a/dist/$zip" "$b/dist/$zip" && cmp "$a/dist/SHA256SUMS" "$b/dist/SHA256SUMS" &&
+    (cd "$a/dist" && sha256sum -c SHA256SUMS) &&
+    unzip -q "$a/dist/$zip" -d "$a/unpacked" &&
+    diff <(cd "$a/unpacked" && find . -mindepth 1 | LC_ALL=C sort) <(printf './%s\n' CHANGELOG.md LICENSE README.txt tintora.exe) &&
+    cmp "$a/unpacked/tintora.exe" "$a/platform/win32/tintora.exe"
+}
+if release_twice; then passed=$((passed + 1)); else failed=$((failed + 1)); status=1; fi
 
 if [ -x tests/fuzz/run.sh ]; then
   echo "== fuzzing"
