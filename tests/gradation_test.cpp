@@ -65,7 +65,8 @@ TEST(Gradation, FlatFills) {
         {"rect on one row", SHAPE_RECT, REPEAT_ONCE, 1, 0, 0.5, 1, 0.5, BLACK, WHITE, GREY},
         {"honeycomb on one column", SHAPE_HONEYCOMB, REPEAT_ONCE, 1, 0.5, 0, 0.5, 1, BLACK, WHITE, GREY},
         {"linear period 1 pixel", SHAPE_LINEAR, REPEAT_INFINITE, 2, 0, 0, 0.01, 0, BLACK, WHITE, GREY},
-        {"diamond period 1 pixel", SHAPE_DIAMOND, REPEAT_INFINITE, 4, 0, 0, 0.01, 0.01, BLACK, WHITE, GREY},
+        {"diamond period 1 pixel across", SHAPE_DIAMOND, REPEAT_INFINITE, 4, 0, 0, 0.01, 0.02, BLACK, WHITE, GREY},
+        {"diamond period 1 pixel down", SHAPE_DIAMOND, REPEAT_INFINITE, 4, 0, 0, 0.02, 0.01, BLACK, WHITE, GREY},
         {"linear period 2 pixels", SHAPE_LINEAR, REPEAT_INFINITE, 1, 0, 0, 0.01, 0, BLACK, WHITE, 0},
     };
     for (const auto& c : cases) {
