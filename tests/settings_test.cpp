@@ -51,7 +51,7 @@ std::unique_ptr<AppState> start(const Bytes* file, Point pointer = {100, 100}) {
 std::unique_ptr<AppState> unusual_state() {
     auto s = fresh_state();
     s->window_pos = {-300, 2000}, s->window_mode = MODE_RECORD_PANEL, s->text_format = FMT_POVRAY, s->hex_uppercase = 0;
-    s->decimals = 2, s->hold = 1, s->current_color = 0x123456, s->refresh_ms = 500, s->area_size = {300, 200};
+    s->decimals = 2, s->hold = 1, s->current_color = 0x123456, s->refresh_ms = 500, s->area_size = {300, 12};
     s->mix_mode = 3, s->grad_shape = SHAPE_HONEYCOMB, s->grad_repeat = REPEAT_MIRROR, s->grad_wave = WAVE_SAWTOOTH;
     s->grad_out_at_mid = 1, s->grad_half_cycles = 20, s->grad_block_w = 4, s->grad_block_h = 3;
     s->grad_in_x = 0.1, s->grad_out_x = 0.3, s->grad_mid_pos = 0.8125;
@@ -86,7 +86,7 @@ TEST(SettingsLayout, FieldsAtTheirOffsetsLittleEndian) {
     ASSERT_EQ(0, std::memcmp(b.data(), "qv3.71; ", 8));
     const struct { size_t offset, width; uint64_t value; } cases[] = {
         {8, 4, static_cast<uint32_t>(-300)}, {12, 4, 2000}, {16, 4, 5}, {20, 4, 14}, {24, 4, 0}, {28, 4, 2}, {32, 4, 1},
-        {36, 4, 0x123456}, {40, 4, 1}, {44, 2, 500}, {46, 4, 300}, {50, 4, 200}, {54, 4, 3}, {58, 4, 7}, {62, 4, 1},
+        {36, 4, 0x123456}, {40, 4, 1}, {44, 2, 500}, {46, 4, 300}, {50, 4, 12}, {54, 4, 3}, {58, 4, 7}, {62, 4, 1},
         {66, 4, 3}, {70, 4, 1}, {74, 4, 20}, {78, 4, 4}, {82, 4, 3}, {86, 8, bits(0.1)}, {94, 8, bits(-0.0234375)},
         {102, 8, bits(0.3)}, {110, 8, bits(1.0234375)}, {118, 8, bits(0.8125)}, {126, 4, 0x010203},
         {158, 4, 0x010203 * 9}, {202, 4, 0x010203 * 20}};
@@ -94,30 +94,17 @@ TEST(SettingsLayout, FieldsAtTheirOffsetsLittleEndian) {
     EXPECT_EQ(0, std::memcmp(b.data() + 206, s->save_prefix, PATH_SIZE));
 }
 
-TEST(SettingsFile, RoundTripBitForBitAndNoFileKeepsDefaults) {
-    const Bytes file = encoded(*unusual_state());
+// The unusual file loads bit for bit, bytes past the layout ignored; with its marker changed
+// anywhere (here its last character), or with no file, the defaults.
+TEST(SettingsFile, RoundTripBitForBitMarkerAndNoFile) {
+    Bytes file = encoded(*unusual_state());
+    file.resize(SETTINGS_SIZE + 40, 0xAB);
     const auto s = start(&file);
     EXPECT_TRUE(same_persisted(*s, file));
     EXPECT_EQ(s->cur_r, 0x56) << "the components follow the loaded colour";
-    EXPECT_TRUE(same_persisted(*start(nullptr), defaults()));
-}
-
-// A file whose marker differs anywhere, or that ends inside it, is ignored; a shorter one gives its
-// bytes and defaults for the rest, even inside a field; bytes past the layout are ignored.
-TEST(SettingsFile, MarkerAndShortFiles) {
-    const Bytes full = encoded(*unusual_state());
-    Bytes file(full);
-    file[7] = 0;  // the marker's last character
+    file[7] = 0;
     EXPECT_TRUE(same_persisted(*start(&file), defaults()));
-    // The marker but one byte, the bare marker; cuts inside refresh_ms (500 is F4 01, the default
-    // 100 is 64 00: F4 00 loads), a double and the prefix; a longer file.
-    for (const size_t size : {size_t{7}, size_t{8}, size_t{45}, size_t{106}, size_t{300}, SETTINGS_SIZE + 40}) {
-        Bytes want(defaults());
-        file.assign(full.begin(), full.end());
-        file.resize(size, 0xAB);
-        if (size >= 8) std::copy(full.begin(), full.begin() + static_cast<long>(std::min(size, SETTINGS_SIZE)), want.begin());
-        EXPECT_TRUE(same_persisted(*start(&file), want)) << "cut at " << size;
-    }
+    EXPECT_TRUE(same_persisted(*start(nullptr), defaults()));
 }
 
 // Overviews are stored as their panels; chip mode is never restored, hold only outside the area
@@ -178,20 +165,27 @@ TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
     EXPECT_EQ(std::strlen(fresh_state(std::string(PATH_SIZE, 'd').c_str())->save_prefix), PATH_SIZE - 1u);
 }
 
-// Every cut and every single-bit flip of the default file loads, paints every mode at its size, and
-// saves bytes that load back to the same bytes.
+// Every cut and every single-bit flip of the unusual file loads, paints every mode at its size, and
+// saves bytes that load back to the same bytes. A cut file gives its bytes (none when it ends inside
+// the marker) and the defaults for the rest, even inside a field.
 TEST(SettingsFile, EveryCutAndBitFlipLoadsPaintsAndResavesStably) {
     // One started program lends its platform and surfaces to all: a start each would allocate gigabytes.
     HeadlessApp kept;
     kept.start();
     HeadlessPlatform& p = kept.p;
+    const Bytes full = encoded(*unusual_state());
     for (size_t k = 0; k <= SETTINGS_SIZE * 9; ++k) {  // cut to k bytes, then bit k - SETTINGS_SIZE - 1 flipped
-        Bytes& file = p.files[PATH] = defaults();
+        Bytes& file = p.files[PATH] = full;
         if (k <= SETTINGS_SIZE) file.resize(k);
         else file[(k - SETTINGS_SIZE - 1) / 8] ^= static_cast<uint8_t>(1u << ((k - SETTINGS_SIZE - 1) % 8));
         SCOPED_TRACE(k <= SETTINGS_SIZE ? "cut to " + std::to_string(k) : "bit " + std::to_string(k - SETTINGS_SIZE - 1) + " flipped");
         const auto s = std::make_unique<AppState>(), again = std::make_unique<AppState>();
         start_app(*s, p, &kept.s);
+        if (k <= SETTINGS_SIZE) {
+            Bytes want(defaults());
+            if (k >= SETTINGS_MARKER_SIZE) std::copy(full.begin(), full.begin() + static_cast<long>(k), want.begin());
+            EXPECT_TRUE(same_persisted(*s, want));
+        }
         ASSERT_EQ(save_settings(*s, p), 1);
         start_app(*again, p, &kept.s);
         EXPECT_EQ(encoded(*again), p.files.at(PATH));
