@@ -182,7 +182,6 @@ TEST(Commands, EachRowFromAKnownState) {
         {"S in the mix panel is subtractive", MIX, {CMD_WAVE_SINE}, 0, "mix=MIX_SUBTRACTIVE; valid=0; checked=MIX_SUBTRACTIVE"},
         {"H in the mix panel is HLS averaging, not the shape", MIX, {CMD_GRAD_SHAPE_HYPERBOLA}, 0,
          "mix=MIX_HLS_AVERAGE; valid=0; checked=MIX_HLS_AVERAGE"},
-        {"R in the gradation is the square wave", GRAD, {CMD_WAVE_SQUARE}, 0, "wave=WAVE_SQUARE; valid=0; checked=WAVE_SQUARE"},
         {"Ctrl+Shift+P copies mix entries 0, 11 ... 99 as last built, the mix panel not shown", RGB,
          {CMD_MIX_TO_PALETTE}, 0, "palette=0 B 16 21 2C 37 42 4D 58 63",
          [](S s) { s.mix_mode = 0, s.image_valid = 0, std::iota(s.mix_table, s.mix_table + MIX_TABLE_SIZE, 0u); }},
