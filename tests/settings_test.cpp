@@ -1,5 +1,5 @@
-// The start values, the settings file (byte layout, round trip, marker and short files, fix-ups,
-// hostile values, every cut and bit flip, failed saves) and the save at shutdown.
+// The settings file: byte layout, round trip, marker and short files, fix-ups, hostile values, every
+// cut and bit flip, a failed save and the save at shutdown.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -37,21 +37,21 @@ uint64_t get(const Bytes& b, size_t offset, size_t width) {
 }
 uint64_t bits(double d) { return std::bit_cast<uint64_t>(d); }
 
-// A fresh start that finds `file` (or none) beside the program, pointer at `pointer`.
+// The record of the program started with `file` (or none) beside it, the pointer at `pointer`; its
+// surfaces went with the platform.
 std::unique_ptr<AppState> start(const Bytes* file, Point pointer = {100, 100}) {
-    HeadlessPlatform p{1024, 768};
-    if (file) p.files[PATH] = *file;
-    p.pointer = pointer;
-    auto s = fresh_state();
-    load_settings(*s, p);
-    return s;
+    HeadlessApp app;
+    if (file) app.p.files[PATH] = *file;
+    app.p.pointer = pointer;
+    app.start();
+    return std::move(app.state);
 }
 
 // Every persisted field away from its default, each still valid.
 std::unique_ptr<AppState> unusual_state() {
     auto s = fresh_state();
     s->window_pos = {-300, 2000}, s->window_mode = MODE_RECORD_PANEL, s->text_format = FMT_POVRAY, s->hex_uppercase = 0;
-    s->decimals = 2, s->hold = 1, s->current_color = 0x123456, s->refresh_ms = 500, s->area_size = {300, 200};
+    s->decimals = 2, s->hold = 1, s->current_color = 0x123456, s->refresh_ms = 500, s->area_size = {300, 12};
     s->mix_mode = 3, s->grad_shape = SHAPE_HONEYCOMB, s->grad_repeat = REPEAT_MIRROR, s->grad_wave = WAVE_SAWTOOTH;
     s->grad_out_at_mid = 1, s->grad_half_cycles = 20, s->grad_block_w = 4, s->grad_block_h = 3;
     s->grad_in_x = 0.1, s->grad_out_x = 0.3, s->grad_mid_pos = 0.8125;
@@ -72,26 +72,6 @@ std::unique_ptr<AppState> unusual_state() {
     return ::testing::AssertionSuccess();
 }
 
-// Only values other than zero (the record starts zeroed, so a zero would prove nothing) that no test
-// starting from them pins already: the mode, area, focus, notation and gradation defaults are.
-TEST(StateDefaults, StartValuesRecordedColoursPrefixAndTables) {
-    const auto s = fresh_state();
-    EXPECT_TRUE(values_are({{"refresh_ms", s->refresh_ms, 100}, {"window_pos.x", s->window_pos.x, -1}, {"window_pos.y", s->window_pos.y, -1},
-                            {"hex_uppercase", s->hex_uppercase, 1}, {"decimals", s->decimals, 1}, {"panel_focus", s->panel_focus, -1},
-                            {"mix_ratio", s->mix_ratio, 50}}));
-    // The block the settings file stores, filled through its named views (history, palette, in, out).
-    EXPECT_EQ(std::to_array(s->recorded), (std::array<ColorRef, RECORDED_COUNT>{
-        0xEEEEEE, 0xCCCCCC, 0xAAAAAA, 0x888888, 0x666666, 0x444444, 0x222222, 0x000000, 0x8080FB, 0x80C9FB,
-        0x80FBE3, 0x80FB99, 0xB1FB80, 0xFBFB80, 0xFBB280, 0xFB8098, 0xFB80E2, 0xCA80FB, 0x4080FF, 0xFF8040}));
-    // A too long directory is cut, not overrun (the prefix itself names every saved bitmap).
-    EXPECT_EQ(std::strlen(fresh_state(std::string(PATH_SIZE, 'd').c_str())->save_prefix), PATH_SIZE - 1u);
-    // The computed tables: hue ring markers and the rising sine quarter (its ends are read by
-    // the gradation's known greys).
-    EXPECT_EQ(seq(xy(s->hue_ring_points[0]), xy(s->hue_ring_points[22]), xy(s->hue_ring_points[44])),
-              seq(xy({15, 2}), xy({15, 27}), xy({13, 2})));
-    EXPECT_EQ(s->sine_table[500], 0.5f);
-}
-
 // Outside the table a mode has the panel size; the sizes of the modes themselves are checked on
 // the presented frames, the area windows' also on loading and dragging.
 TEST(WindowSizes, OutsideTheTableThePanelSize) {
@@ -106,7 +86,7 @@ TEST(SettingsLayout, FieldsAtTheirOffsetsLittleEndian) {
     ASSERT_EQ(0, std::memcmp(b.data(), "qv3.71; ", 8));
     const struct { size_t offset, width; uint64_t value; } cases[] = {
         {8, 4, static_cast<uint32_t>(-300)}, {12, 4, 2000}, {16, 4, 5}, {20, 4, 14}, {24, 4, 0}, {28, 4, 2}, {32, 4, 1},
-        {36, 4, 0x123456}, {40, 4, 1}, {44, 2, 500}, {46, 4, 300}, {50, 4, 200}, {54, 4, 3}, {58, 4, 7}, {62, 4, 1},
+        {36, 4, 0x123456}, {40, 4, 1}, {44, 2, 500}, {46, 4, 300}, {50, 4, 12}, {54, 4, 3}, {58, 4, 7}, {62, 4, 1},
         {66, 4, 3}, {70, 4, 1}, {74, 4, 20}, {78, 4, 4}, {82, 4, 3}, {86, 8, bits(0.1)}, {94, 8, bits(-0.0234375)},
         {102, 8, bits(0.3)}, {110, 8, bits(1.0234375)}, {118, 8, bits(0.8125)}, {126, 4, 0x010203},
         {158, 4, 0x010203 * 9}, {202, 4, 0x010203 * 20}};
@@ -114,30 +94,17 @@ TEST(SettingsLayout, FieldsAtTheirOffsetsLittleEndian) {
     EXPECT_EQ(0, std::memcmp(b.data() + 206, s->save_prefix, PATH_SIZE));
 }
 
-TEST(SettingsFile, RoundTripBitForBitAndNoFileKeepsDefaults) {
-    const Bytes file = encoded(*unusual_state());
+// The unusual file loads bit for bit, bytes past the layout ignored; with its marker changed
+// anywhere (here its last character), or with no file, the defaults.
+TEST(SettingsFile, RoundTripBitForBitMarkerAndNoFile) {
+    Bytes file = encoded(*unusual_state());
+    file.resize(SETTINGS_SIZE + 40, 0xAB);
     const auto s = start(&file);
     EXPECT_TRUE(same_persisted(*s, file));
     EXPECT_EQ(s->cur_r, 0x56) << "the components follow the loaded colour";
-    EXPECT_TRUE(same_persisted(*start(nullptr), defaults()));
-}
-
-// A file whose marker differs anywhere, or that ends inside it, is ignored; a shorter one gives its
-// bytes and defaults for the rest, even inside a field; bytes past the layout are ignored.
-TEST(SettingsFile, MarkerAndShortFiles) {
-    const Bytes full = encoded(*unusual_state());
-    Bytes file(full);
-    file[7] = 0;  // the marker's last character
+    file[7] = 0;
     EXPECT_TRUE(same_persisted(*start(&file), defaults()));
-    // The marker but one byte, the bare marker; cuts inside refresh_ms (500 is F4 01, the default
-    // 100 is 64 00: F4 00 loads), a double and the prefix; a longer file.
-    for (const size_t size : {size_t{7}, size_t{8}, size_t{45}, size_t{106}, size_t{300}, SETTINGS_SIZE + 40}) {
-        Bytes want(defaults());
-        file.assign(full.begin(), full.end());
-        file.resize(size, 0xAB);
-        if (size >= 8) std::copy(full.begin(), full.begin() + static_cast<long>(std::min(size, SETTINGS_SIZE)), want.begin());
-        EXPECT_TRUE(same_persisted(*start(&file), want)) << "cut at " << size;
-    }
+    EXPECT_TRUE(same_persisted(*start(nullptr), defaults()));
 }
 
 // Overviews are stored as their panels; chip mode is never restored, hold only outside the area
@@ -194,24 +161,33 @@ TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
     EXPECT_STREQ(start(&file)->save_prefix, "C:\\Tintora\\bmp_");
     file[SETTINGS_SIZE - 1] = 0;  // the last byte may be the terminator
     EXPECT_EQ(std::strlen(start(&file)->save_prefix), PATH_SIZE - 1u);
+    // A too long directory is cut, not overrun (the prefix itself names every saved bitmap).
+    EXPECT_EQ(std::strlen(fresh_state(std::string(PATH_SIZE, 'd').c_str())->save_prefix), PATH_SIZE - 1u);
 }
 
-// Every cut and every single-bit flip of the default file loads, paints every mode at its size, and
-// saves bytes that load back to the same bytes.
+// Every cut and every single-bit flip of the unusual file loads, paints every mode at its size, and
+// saves bytes that load back to the same bytes. A cut file gives its bytes (none when it ends inside
+// the marker) and the defaults for the rest, even inside a field.
 TEST(SettingsFile, EveryCutAndBitFlipLoadsPaintsAndResavesStably) {
-    // One platform and one set of surfaces for all: a start per file would allocate gigabytes.
-    HeadlessPlatform p;
-    const auto surfaces = fresh_state();
-    start_app(*surfaces, p);
+    // One started program lends its platform and surfaces to all: a start each would allocate gigabytes.
+    HeadlessApp kept;
+    kept.start();
+    HeadlessPlatform& p = kept.p;
+    const Bytes full = encoded(*unusual_state());
     for (size_t k = 0; k <= SETTINGS_SIZE * 9; ++k) {  // cut to k bytes, then bit k - SETTINGS_SIZE - 1 flipped
-        Bytes& file = p.files[PATH] = defaults();
+        Bytes& file = p.files[PATH] = full;
         if (k <= SETTINGS_SIZE) file.resize(k);
         else file[(k - SETTINGS_SIZE - 1) / 8] ^= static_cast<uint8_t>(1u << ((k - SETTINGS_SIZE - 1) % 8));
         SCOPED_TRACE(k <= SETTINGS_SIZE ? "cut to " + std::to_string(k) : "bit " + std::to_string(k - SETTINGS_SIZE - 1) + " flipped");
-        const auto s = std::make_unique<AppState>(), again = fresh_state();
-        start_app(*s, p, surfaces.get());
+        const auto s = std::make_unique<AppState>(), again = std::make_unique<AppState>();
+        start_app(*s, p, &kept.s);
+        if (k <= SETTINGS_SIZE) {
+            Bytes want(defaults());
+            if (k >= SETTINGS_MARKER_SIZE) std::copy(full.begin(), full.begin() + static_cast<long>(k), want.begin());
+            EXPECT_TRUE(same_persisted(*s, want));
+        }
         ASSERT_EQ(save_settings(*s, p), 1);
-        load_settings(*again, p);
+        start_app(*again, p, &kept.s);
         EXPECT_EQ(encoded(*again), p.files.at(PATH));
         for (int mode = 0; mode < MODE_COUNT; ++mode) {
             s->window_mode = mode;
@@ -222,36 +198,20 @@ TEST(SettingsFile, EveryCutAndBitFlipLoadsPaintsAndResavesStably) {
     }
 }
 
-// A save that fails leaves the old file (or none) and no side file; a read-only file is never replaced.
-TEST(SettingsSave, AFailedSaveKeepsTheOldFileOrNoneAndReturnsZero) {
-    const Bytes old(SETTINGS_SIZE, 0x5A);
-    const struct { const char* name; bool had_file, read_only; FileFault fault; size_t after; int result; } rows[] = {
-        {"cannot create", true, false, FileFault::cannot_create, 0, 0},
-        {"write cut partway", true, false, FileFault::write_fails_partway, 100, 0},
-        {"disk full one byte early", true, false, FileFault::disk_full, SETTINGS_SIZE - 1, 0},
-        {"rename fails", true, false, FileFault::rename_fails, 0, 0}, {"read-only target", true, true, FileFault::none, 0, 0},
-        {"write cut, no old file", false, false, FileFault::write_fails_partway, 8, 0},
-        {"the disk fills just after the file", true, false, FileFault::disk_full, SETTINGS_SIZE, 1}};
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.name);
-        HeadlessPlatform p;
-        if (r.had_file) p.files[PATH] = old;
-        if (r.read_only) p.read_only.insert(PATH);
-        p.fault = r.fault, p.fail_after_bytes = r.after;
-        EXPECT_EQ(save_settings(*fresh_state(), p), r.result);
-        EXPECT_EQ(p.files.size(), p.files.count(PATH)) << "a side file left behind";
-        const Bytes* want = r.result ? &defaults() : r.had_file ? &old : nullptr;
-        ASSERT_EQ(p.files.count(PATH), want ? 1u : 0u);
-        if (want) { EXPECT_EQ(p.files.at(PATH), *want); }
-    }
-}
-
-TEST(Shutdown, LiftsTheClipAndWritesTheSettings) {
+// A save that fails keeps the old file and leaves no side file (the headless double's faults; real
+// files are the Win32 tests'); the save at shutdown, after lifting the clip, writes the record.
+TEST(SettingsSave, AFailedSaveKeepsTheOldFileShutdownSaves) {
     Started t;
     const Rect clip{0, 0, 10, 10};
     t.p.clip_pointer(&clip);
+    t.p.files[PATH] = Bytes(SETTINGS_SIZE, 0x5A);
+    t.p.fault = FileFault::rename_fails;  // the complete side file cannot replace the old file
+    EXPECT_EQ(save_settings(t.s, t.p), 0);
+    EXPECT_EQ(seq<size_t>(t.p.files.size(), t.p.files.at(PATH)[0]), seq<size_t>(1, 0x5A));
+    t.p.fault = FileFault::none;
     shutdown_app(t.s, t.p);
-    EXPECT_EQ(seq<size_t>(t.p.has_clip, t.p.files.count(PATH)), seq<size_t>(0, 1));
+    EXPECT_EQ(seq<size_t>(t.p.has_clip, t.p.files.size()), seq<size_t>(0, 1));
+    EXPECT_EQ(t.p.files.at(PATH), encoded(t.s));
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <iterator>
 #include <memory>
-#include <vector>
 
 #include "app/placement.h"
 #include "fuzz_checks.h"
@@ -92,45 +91,18 @@ __attribute__((no_sanitize("coverage"))) bool guard_intact(const Image& view) {
     return differ == 0;
 }
 
-// The saved bytes without the fields that loading sets anew by design: the place beside the
-// pointer, chip mode, and hold in the area modes.
-std::vector<uint8_t> comparable(std::vector<uint8_t> file, bool area_mode) {
-    std::fill(file.begin() + 8, file.begin() + 16, 0);
-    std::fill(file.begin() + 40, file.begin() + 44, 0);
-    if (area_mode) std::fill(file.begin() + 32, file.begin() + 36, 0);
-    return file;
-}
-
-// Reloads each new re-save into a twin record, all of whose persisted fields come from the file.
-struct Reload {
-    std::unique_ptr<AppState> twin = std::make_unique<AppState>();
-    std::vector<uint8_t> last;  // the last re-save found to reload to itself
-
-    void require_stable(const AppState& s, Point pointer) {
-        std::vector<uint8_t> saved(SETTINGS_SIZE), again(SETTINGS_SIZE);
-        encode_settings(s, saved.data());
-        if (saved == last) return;  // the same bytes reload the same way
-        REQUIRE(decode_settings(*twin, saved.data(), saved.size()));
-        sanitize_settings(*twin);
-        apply_settings_fixups(*twin, pointer);
-        encode_settings(*twin, again.data());
-        const bool area = is_area_mode(twin->window_mode);
-        REQUIRE(comparable(again, area) == comparable(saved, area));
-        last = std::move(saved);
-    }
-};
-
-void check(AppState& s, HeadlessPlatform& p, Reload& reload, int event) {
+void check(const AppState& s, HeadlessPlatform& p, int event) {
     require_values_in_range(s);
     if (event == EVENT_LEFT_UP || event == EVENT_FOCUS_LOST) REQUIRE(s.drag_state == -1 && s.dragging == 0);
     if (!s.dragging && s.drag_state < 0) {  // at rest the window has its mode's size and can be reached
         const Rect w = p.window;
         const Size size = mode_size(s);
         REQUIRE(w.right - w.left == size.width && w.bottom - w.top == size.height);
-        const Point kept = keep_on_monitor({w.left, w.top}, SWATCH_BOX, p.monitor_rect(w));
+        // Its swatch, or all of a window smaller than it (the 13 px chip at the bottom edge), on its monitor.
+        const Size reach{std::min(SWATCH_BOX.width, size.width), std::min(SWATCH_BOX.height, size.height)};
+        const Point kept = keep_on_monitor({w.left, w.top}, reach, p.monitor_rect(w));
         REQUIRE(kept.x == w.left && kept.y == w.top);
     }
-    reload.require_stable(s, p.pointer);
 }
 
 void play(AppState& s, Kept& k, Input& in, int event) {
@@ -183,11 +155,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const auto s = std::make_unique<AppState>();
     start_app(*s, p, &kept[d]->app.s);
-    Reload reload;
-    initialize_state(*reload.twin, p.directory.c_str(), DESKS[d].screen.width, DESKS[d].screen.height, 0xF0F0F0);
     for (int event = -1;; event = in.byte() % (SCREEN_CHANGE + 1)) {  // the start, then each event in turn
         if (event >= 0) play(*s, *kept[d], in, event);
-        check(*s, p, reload, event);
+        check(*s, p, event);
         const Size m = mode_size(*s);  // drawing stays within the window of the mode it is made for
         kept[d]->drawn = {std::max(kept[d]->drawn.width, m.width), std::max(kept[d]->drawn.height, m.height)};
         if (in.left == 0) break;
