@@ -114,11 +114,9 @@ TEST(GradationView, TitlesAndMarkersOnTheWindowNeverInTheBackBuffer) {
         EXPECT_EQ(texts, r.texts) << r.rule;
         EXPECT_EQ(seq<int>(shown(t, r.square.x + 1, r.square.y) == r.c, shown(t, r.square.x + 1, r.square.y + 1) == r.c),
                   seq<int>(1, r.filled)) << r.rule;
-        ImageBuffer bare = make_image(BACK_WIDTH, BACK_HEIGHT);
-        Image area = sub_image(bare.image, 1, 17, BACK_WIDTH - 1, BACK_HEIGHT - 17);
-        render_gradation(gradation_settings(t.s), area);
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < r.width; ++x) ASSERT_EQ(area_px(t, x, y), get_pixel(area, x, y)) << r.rule << " at " << x << "," << y;
+        ImageBuffer bare = make_image(r.width, 64);
+        render_gradation(gradation_settings(t.s), bare.image);
+        EXPECT_TRUE(same_pixels(sub_image(t.s.back_buffer, 1, 17, r.width, 64), bare.image)) << r.rule;
     }
 }
 
