@@ -105,8 +105,8 @@ TEST(Keys, ArrowHomeEndEdits) {
                           c.mode == H ? &t.s.cur_s : &t.s.cur_b};
         for (int i = 0; i < 3; ++i) *v[i] = c.before[i];
         t.send(EVENT_KEY_DOWN, c.key);
-        EXPECT_TRUE(values_are({{"focus", t.s.panel_focus, c.focus_after}, {"r, h or ratio", *v[0], c.after[0]}, {"g or l", *v[1], c.after[1]},
-                                {"b or s", *v[2], c.after[2]}, {"repaints", t.p.invalidations, 1}}));
+        EXPECT_TRUE(values_are({{"focus", t.s.panel_focus, c.focus_after}, {"r, h or ratio", *v[0], c.after[0]},
+                                {"g or l", *v[1], c.after[1]}, {"b or s", *v[2], c.after[2]}, {"repaints", t.p.invalidations, 1}}));
         int r = c.after[0], g = c.after[1], b = c.after[2];
         if (c.mode == H) hls_to_rgb(c.after[0], c.after[1], c.after[2], r, g, b);
         const ColorRef colour = c.mode == M ? 0x010000u * c.after[0] : make_color(r, g, b);
@@ -156,8 +156,9 @@ TEST(Focus, LossReleasesHoldOnlyInTheChipLikeModesAndKeepsKeyFlags) {
 // it records the colour (not in the gradation), and in the capture mode takes the 64 x 64 area
 // beside the pointer (kept on its monitor as the live area is: the capture view's rows).
 TEST(Popup, RightClickShowsTheMenuOrDuringADragRecordsOrTakesTheArea) {
-    const struct { int mode, drag, popup; } cases[] = {{MODE_ZOOM, 0, 0}, {MODE_CAPTURE, 0, 1}, {MODE_MIX_PANEL, 0, 2}, {MODE_GRADATION, 0, 3},
-                                                       {MODE_COMPACT, 1, NONE}, {MODE_GRADATION, 1, NONE}, {MODE_CAPTURE, 1, NONE}};
+    const struct { int mode, drag, popup; } cases[] = {
+        {MODE_ZOOM, 0, 0}, {MODE_CAPTURE, 0, 1}, {MODE_MIX_PANEL, 0, 2}, {MODE_GRADATION, 0, 3},
+        {MODE_COMPACT, 1, NONE}, {MODE_GRADATION, 1, NONE}, {MODE_CAPTURE, 1, NONE}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << &c - cases);
         Started t(c.mode);
@@ -230,7 +231,8 @@ TEST(Pointer, DragsMoveClampSnapAndWrap) {
         {"hue 360 stays", H, 50, 5, hue, 350, 5, 0, 0, 360}, {"hue snaps to 10", H, 50, 5, hue, 350, 13, 0, 1, 10},
         {"saturation clamps", H, 50, 30, &AppState::cur_s, 100, 90, 0, 0, 255}, {"ramp: up raises", H, 40, 40, light, 100, 3, -10, 0, 120},
         {"ramp: Shift snaps", H, 40, 40, light, 100, 0, -10, 1, 119}, {"wheel: up right, Shift no matter", H, 16, 16, hue, 77, 1, -1, 1, 45},
-        {"wheel: pressed off centre", H, 20, 10, hue, 77, -4, 10, 0, 180}, {"wheel: the centre keeps the hue", H, 16, 16, hue, 77, 0, 0, 0, 77},
+        {"wheel: pressed off centre", H, 20, 10, hue, 77, -4, 10, 0, 180},
+        {"wheel: the centre keeps the hue", H, 16, 16, hue, 77, 0, 0, 0, 77},
         {"mix: relative, clamped", M, 10, 15, &AppState::mix_ratio, 50, 70, 0, 0, 100},
         {"mix: Shift snaps to 10", M, 50, 15, &AppState::mix_ratio, 50, 23, 0, 1, 70},
         {"mix: far left", M, 50, 15, &AppState::mix_ratio, 50, -60, 0, 0, 0}};

@@ -42,14 +42,15 @@ void zoom_screen(Started& t) {
 
 const Scene SCENES[] = {
     {"minimum: the colour under the pointer even when fixed, white text up to r + g + b = 399", MODE_MINIMUM, {39, 13}, NONE,
-     [](Started& t) { t.s.hold = 1, set_pixel(t.p.screen.image, 500, 400, 0x8A8A7B); }, {{FILL, 0, 0, 39, 13, 0x8A8A7B}, {FRAME, 0, 0, 39, 13, BLACK}},
-     {"2,1 ffffff 8A8A7B"}},
+     [](Started& t) { t.s.hold = 1, set_pixel(t.p.screen.image, 500, 400, 0x8A8A7B); },
+     {{FILL, 0, 0, 39, 13, 0x8A8A7B}, {FRAME, 0, 0, 39, 13, BLACK}}, {"2,1 ffffff 8A8A7B"}},
     {"minimum: black text from 400, lower case", MODE_MINIMUM, {39, 13}, NONE,
      [](Started& t) { t.s.hex_uppercase = 0, set_pixel(t.p.screen.image, 500, 400, 0x8A8A7C); },
      {{FILL, 0, 0, 39, 13, 0x8A8A7C}, {FRAME, 0, 0, 39, 13, BLACK}}, {"2,1 0 8a8a7c"}},
     {"compact: the title bar alone", MODE_COMPACT, {67, 17}, LIVE, [](Started& t) { set_pixel(t.p.screen.image, 500, 400, 0x563412); }, {},
      {"18,3 ffffff 0x563412"}},
-    {"rgb: bars 1, 32 and 13 px, green row highlighted", MODE_RGB_PANEL, PANEL, HELD, [](Started& t) { held(t, 0, 255, 100), t.s.panel_focus = 1; },
+    {"rgb: bars 1, 32 and 13 px, green row highlighted", MODE_RGB_PANEL, PANEL, HELD,
+     [](Started& t) { held(t, 0, 255, 100), t.s.panel_focus = 1; },
      {{FILL, 39, 30, 25, 13, 0xDDDDDD}, {FILL, 3, 20, 1, 9, 0x3333EE}, {FILL, 3, 32, 32, 9, 0x44DD44}, {FILL, 3, 44, 13, 9, 0xFF4444}},
      {"18,3 cc 0x64FF00", "41,19 0 R000", "41,31 0 G255", "41,43 0 B100"}},
     {"rgb: unfocused; a stale focus highlights nothing", MODE_RGB_PANEL, PANEL, AWAY,
@@ -66,7 +67,8 @@ const Scene SCENES[] = {
      {{PICTURE, 2, 18, 38, 38, 0}, {STRIP, 2, 51, 32, 4, 0}, {FILL, 17, 20, 3, 3, WHITE}, {FRAME, 32, 51, 4, 4, WHITE},
       {FRAME, 35, 31, 4, 4, WHITE}},
      {"18,3 cc 0x000000", "42,19 0 H360", "42,31 0 L128", "42,43 0 S255"}},
-    {"hls: a grey keeps a plain strip and the marker in the middle", MODE_HLS_PANEL, PANEL, HELD, [](Started& t) { held(t, 255, 255, 255); },
+    {"hls: a grey keeps a plain strip and the marker in the middle", MODE_HLS_PANEL, PANEL, HELD,
+     [](Started& t) { held(t, 255, 255, 255); },
      {{PICTURE, 2, 18, 38, 38, 0}, {FILL, 2, 51, 32, 4, WHITE}, {FILL, 17, 33, 3, 3, BLACK}, {FRAME, 1, 51, 4, 4, BLACK},
       {FRAME, 35, 16, 4, 4, BLACK}},  // its top edge would cross the title bar: the panel keeps to itself
      {"18,3 cc 0xFFFFFF", "42,19 0 H000", "42,31 0 L255", "42,43 0 S000"}},
@@ -148,7 +150,7 @@ TEST(Panels, EveryRectangleInPlaceAndNothingElse) {
                                   << get_pixel(want.image, x, y);
         std::vector<std::string> texts;
         for (const DrawnText& d : t.p.texts)
-            texts.push_back(std::to_string(d.x) + "," + std::to_string(d.y) + " " + (std::ostringstream() << std::hex << d.color).str() + " " + d.text);
+            texts.push_back((std::ostringstream() << d.x << "," << d.y << " " << std::hex << d.color << " " << d.text).str());
         EXPECT_EQ(texts, sc.texts);
     }
 }
