@@ -1,6 +1,7 @@
 // Pixel tests of the picking modes: each window composed headless and compared, pixel by pixel outside
 // the texts, with white overlaid by its rectangles: frame, title bar, swatch and panel, in client
-// coordinates; then the texts with their places and colours, the presented frame and sampling.
+// coordinates; then the texts with their places and colours. The presented frame, the HLS overview's
+// sampling, text on platform surfaces only.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -57,21 +58,23 @@ const Scene SCENES[] = {
      [](Started& t) { held(t, 8, 8, 8), t.s.panel_focus = 4, t.s.has_focus = 0; },
      {{FILL, 3, 20, 2, 9, 0x3333EE}, {FILL, 3, 32, 2, 9, 0x44DD44}, {FILL, 3, 44, 2, 9, 0xFF4444}},
      {"18,3 cc 0x080808", "41,19 0 R008", "41,31 0 G008", "41,43 0 B008"}},
+    // Fixed, the edited hue, lightness and saturation give the RGB components (light: black value
+    // markers) and leave the colour as it was.
     {"hls: hue 359 at ring entry 44, the lightness ramp highlights its row", MODE_HLS_PANEL, PANEL, HELD,
-     [](Started& t) { held(t, 0, 0, 0), t.s.cur_h = 359, t.s.cur_l = 120, t.s.cur_s = 220, t.s.panel_focus = 4; },
+     [](Started& t) { held(t, 0, 0, 0), t.s.cur_h = 359, t.s.cur_l = 200, t.s.cur_s = 220, t.s.panel_focus = 4; },
      {{FILL, 40, 30, 25, 13, 0xDDDDDD}, {PICTURE, 2, 18, 38, 38, 0}, {STRIP, 2, 51, 32, 4, 359}, {FILL, 15, 20, 3, 3, WHITE},
-      {FRAME, 1 + (220 >> 3), 51, 4, 4, WHITE}, {FRAME, 35, 47 - (120 >> 3), 4, 4, WHITE}},
-     {"18,3 cc 0x000000", "42,19 0 H359", "42,31 0 L120", "42,43 0 S220"}},
+      {FRAME, 1 + (220 >> 3), 51, 4, 4, BLACK}, {FRAME, 35, 47 - (200 >> 3), 4, 4, BLACK}},
+     {"18,3 cc 0x000000", "42,19 0 H359", "42,31 0 L200", "42,43 0 S220"}},
     {"hls: hue 360, which only a drag leaves, at ring entry 0 like 0", MODE_HLS_PANEL, PANEL, HELD,
      [](Started& t) { held(t, 0, 0, 0), t.s.cur_h = 360, t.s.cur_l = 128, t.s.cur_s = 255; },
      {{PICTURE, 2, 18, 38, 38, 0}, {STRIP, 2, 51, 32, 4, 0}, {FILL, 17, 20, 3, 3, WHITE}, {FRAME, 32, 51, 4, 4, WHITE},
       {FRAME, 35, 31, 4, 4, WHITE}},
      {"18,3 cc 0x000000", "42,19 0 H360", "42,31 0 L128", "42,43 0 S255"}},
-    {"hls: a grey keeps a plain strip and the marker in the middle", MODE_HLS_PANEL, PANEL, HELD,
-     [](Started& t) { held(t, 255, 255, 255); },
+    {"hls: live white, a grey, keeps a plain strip and the marker in the middle", MODE_HLS_PANEL, PANEL, LIVE,
+     [](Started& t) { set_pixel(t.p.screen.image, 500, 400, WHITE); },
      {{PICTURE, 2, 18, 38, 38, 0}, {FILL, 2, 51, 32, 4, WHITE}, {FILL, 17, 33, 3, 3, BLACK}, {FRAME, 1, 51, 4, 4, BLACK},
       {FRAME, 35, 16, 4, 4, BLACK}},  // its top edge would cross the title bar: the panel keeps to itself
-     {"18,3 cc 0xFFFFFF", "42,19 0 H000", "42,31 0 L255", "42,43 0 S000"}},
+     {"18,3 ffffff 0xFFFFFF", "42,19 0 H000", "42,31 0 L255", "42,43 0 S000"}},
     {"zoom: 5x blocks round the framed centre", MODE_ZOOM, {67, 83}, HELD, zoom_screen,
      {{FILL, 1, 17, 65, 65, C}, {FILL, 1, 17, 5, 5, B}, {FILL, 31, 47, 5, 5, A}, {FRAME, 30, 46, 7, 7, BLACK}}, {"18,3 cc 0x777777"}},
     {"zoom: black beyond the screen's corner", MODE_ZOOM, {67, 83}, HELD, [](Started& t) { zoom_screen(t), t.p.pointer = {1023, 767}; },
@@ -83,11 +86,12 @@ const Scene SCENES[] = {
     {"record: unfocused; a stale focus and mark frame nothing", MODE_RECORD_PANEL, {67, 89}, AWAY,
      [](Started& t) { distinct_recorded(t), t.s.panel_focus = 20, t.s.marked_cell = -3, t.s.has_focus = 0; },
      {{FRAME, 3, 45, 61, 42, 0x808080}, {CELLS, 0, 0, 0, 0, 0}}, {"18,3 0 0x000000"}},
-    {"mix: ratio 0, the pointer over the first column", MODE_MIX_PANEL, PANEL, LIVE, [](Started& t) { t.s.mix_ratio = 0; },
-     {{FRAME, 2, 18, 10, 10, BLACK}, {FRAME, 54, 18, 10, 10, BLACK}, {FILL, 3, 19, 8, 8, 0x4080FF}, {FILL, 55, 19, 8, 8, 0xFF8040},
+    {"mix: ratio 0, the pointer over the first column; the out colour edited follows the pointer", MODE_MIX_PANEL, PANEL, LIVE,
+     [](Started& t) { t.s.mix_ratio = 0, t.s.edit_target = EDIT_OUT, set_pixel(t.p.screen.image, 500, 400, A); },
+     {{FRAME, 2, 18, 10, 10, BLACK}, {FRAME, 54, 18, 10, 10, BLACK}, {FILL, 3, 19, 8, 8, 0x4080FF}, {FILL, 55, 19, 8, 8, A},
       {FRAME, 7, 29, 53, 10, BLACK}, {STRIP, 9, 30, 50, 8, 0}, {FILL, 8, 27, 1, 14, BLACK}, {FILL, 7, 41, 3, 1, BLACK},
       {FILL, 6, 42, 5, 1, BLACK}},
-     {"18,3 ffffff 0x000000", "12,17 0 i     o", "4,43 0 RGB   000%"}},
+     {"18,3 ffffff EDIT OUT", "12,17 0 i     o", "4,43 0 RGB   000%"}},
     {"mix: a damaged model and ratio draw the whole strip, named RGB", MODE_MIX_PANEL, PANEL, LIVE,
      [](Started& t) { t.s.mix_mode = 7, t.s.mix_ratio = 250, t.s.mix_table[0] = A, t.s.mix_table[100] = B; },
      {{FRAME, 2, 18, 10, 10, BLACK}, {FRAME, 54, 18, 10, 10, BLACK}, {FILL, 3, 19, 8, 8, 0x4080FF}, {FILL, 55, 19, 8, 8, 0xFF8040},
@@ -173,30 +177,13 @@ TEST(Frames, TheClockPresentsOnlyAChangedWindowAPaintMessageAlways) {
     }
 }
 
-// Paints once with colour c under the pointer.
-void paint_over(Started& t, ColorRef c) {
-    t.p.pointer = {400, 300};
-    set_pixel(t.p.screen.image, 400, 300, c);
+// The HLS panel's overview samples but converts nothing: the hue waits for the panel.
+TEST(Sampling, TheHlsOverviewConvertsNothing) {
+    Started t(MODE_HLS_OVERVIEW);
+    t.s.cur_h = 77;
+    set_pixel(t.p.screen.image, 0, 0, make_color(255, 0, 0));  // under the pointer
     t.send(EVENT_PAINT);
-}
-
-// Fixed, the colour is not resampled and in the HLS panel the RGB components follow an edited hue;
-// the overview converts nothing; an edited out colour follows the pointer and the readout names it.
-TEST(Sampling, HoldHlsRebuildAndEditTarget) {
-    Started t(MODE_HLS_PANEL);
-    paint_over(t, make_color(255, 0, 0));
-    EXPECT_EQ(seq(t.s.cur_r, t.s.cur_h, t.s.cur_s), seq(255, 0, 255));
-    t.s.hold = 1, t.s.cur_h = 120;
-    paint_over(t, make_color(1, 2, 3));
-    EXPECT_EQ(seq<int64_t>(t.s.current_color, t.s.cur_r, t.s.cur_g, t.s.cur_b), seq<int64_t>(make_color(255, 0, 0), 0, 255, 0));
-    t.s.window_mode = MODE_HLS_OVERVIEW, t.s.hold = 0, t.s.cur_h = 77;
-    paint_over(t, make_color(255, 0, 0));
-    EXPECT_EQ(t.s.cur_h, 77);
-    t.s.edit_target = 2;
-    const ColorRef in = t.s.in_color;
-    paint_over(t, 0x0D0E0F);
-    EXPECT_EQ(seq(t.s.in_color, t.s.out_color), seq(in, 0x0D0E0Fu));
-    EXPECT_EQ(t.p.texts.back().text, "EDIT OUT");
+    EXPECT_EQ(seq(t.s.cur_r, t.s.cur_h), seq(255, 77));
 }
 
 // Text lands only on surfaces the platform made, as on Windows: a label drawn into plain
