@@ -1,6 +1,5 @@
 // The main loop's frame moments (boundaries, clock wrap-around, drags, the wait it allows) and where
-// the window rests: beside the pointer at start, following it in chip mode, and always on its
-// monitor after placement and every change of size.
+// the window rests: beside the pointer at start, following it in chip mode, and on its monitor.
 #include <gtest/gtest.h>
 
 #include "app/frame_clock.h"
@@ -49,58 +48,26 @@ TEST(KeepOnMonitor, ShiftsInwardOnlyAsFarAsNeeded) {
     for (const auto& r : rows) EXPECT_EQ(xy(keep_on_monitor(r.at, r.size, r.monitor)), xy(r.want)) << r.name;
 }
 
-// The compact window (67 x 17) beside the pointer on a 1024 x 768 screen, each edge at its last
-// pixel and one past (each axis flips on its own); without chip mode or focus it stays at
-// (100, 200).
-TEST(ChipMode, FollowsThePointerAndFlipsNearTheEdges) {
-    const struct { int chip, focus; Point pointer, at; } cases[] = {
-        {1, 1, {946, 100}, {957, 104}},            // 78 px from the right edge: still right, kept on the screen
-        {1, 1, {947, 100}, {947 - 67 - 6, 104}},   // within 78 px: left of the pointer
-        {1, 1, {100, 749}, {113, 751}},            // below, kept on the screen
-        {1, 1, {100, 750}, {113, 750 - 17 - 2}},   // within h + 2 of the bottom: above
-        {0, 1, {500, 500}, {100, 200}}, {1, 0, {500, 500}, {100, 200}},
-    };
-    for (const auto& c : cases) {
-        Started t(MODE_COMPACT);
-        t.s.chip_mode = c.chip, t.s.has_focus = c.focus, t.p.pointer = c.pointer;
-        t.send(EVENT_FRAME);
-        EXPECT_EQ(box(t.p.window), box({c.at.x, c.at.y, c.at.x + 67, c.at.y + 17})) << c.pointer.x << "," << c.pointer.y;
-    }
-}
-
-// A start in the capture mode with a 640 x 480 area, then F2: the chip must be wholly on the
-// screen, whatever the screen and wherever the pointer.
-TEST(Reachable, LargeAreaThenChipStaysOnTheScreen) {
-    const struct { const char* name; Size screen, area; Point pointer; Rect start; } rows[] = {
-        {"pointer at the centre", {1024, 768}, {640, 480}, {512, 384}, {0, 0, 643, 499}},
-        {"pointer at the bottom-right: placed as described", {1024, 768}, {640, 480}, {1023, 767}, {368, 268, 1011, 767}},
-        {"screen smaller than the window", {640, 480}, {640, 480}, {320, 240}, {0, 0, 643, 499}},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.name);
-        HeadlessApp t(r.screen.width, r.screen.height);
-        auto file = fresh_state();
-        file->window_mode = MODE_CAPTURE, file->area_size = r.area;
-        t.store_settings(*file);
-        t.p.pointer = r.pointer;
-        t.start();
-        EXPECT_EQ(box(t.p.window), box(r.start));
-        t.command(CMD_MODE_MINIMUM);
-        const Rect w = t.p.window;  // left, top, right, bottom on the screen
-        EXPECT_EQ(seq(w.left >= 0, w.top >= 0, w.right <= r.screen.width, w.bottom <= r.screen.height), seq(true, true, true, true));
-    }
-}
-
-// A window across two monitors goes wholly onto the one that holds most of it.
-TEST(Reachable, ModeChangeAcrossTwoMonitorsKeepsTheMonitorHoldingMost) {
-    const struct { const char* name; int left; Rect want; } rows[] = {
-        {"mostly on the left monitor", -50, {-67, 300, 0, 357}}, {"mostly on the primary", -20, {0, 300, 67, 357}}};
+// The compact window (67 x 17) follows the pointer in chip mode, each edge at its last pixel and one
+// past (each axis flips on its own); without chip mode or focus it stays. A mode change across two
+// monitors puts the window wholly onto the one that holds most of it.
+TEST(KeepOnMonitor, TheChipFollowsThePointerAndAModeChangeKeepsTheMonitorHoldingMost) {
+    const struct { int chip, focus; Point pointer; int left; uint16_t command; Point at; } rows[] = {
+        {1, 1, {946, 100}, 100, 0, {957, 104}},           // 78 px from the right edge: still right, kept on the screen
+        {1, 1, {947, 100}, 100, 0, {947 - 67 - 6, 104}},  // within 78 px: left of the pointer
+        {1, 1, {100, 749}, 100, 0, {113, 751}},           // below, kept on the screen
+        {1, 1, {100, 750}, 100, 0, {113, 750 - 17 - 2}},  // within h + 2 of the bottom: above
+        {0, 1, {500, 500}, 100, 0, {100, 200}}, {1, 0, {500, 500}, 100, 0, {100, 200}},
+        {0, 1, {}, -50, CMD_MODE_RGB_PANEL, {-67, 200}},  // mostly on the left monitor
+        {0, 1, {}, -20, CMD_MODE_RGB_PANEL, {0, 200}}};
     for (const auto& r : rows) {
         Started t(MODE_COMPACT);
-        t.p.monitors = {{0, 0, 1024, 768}, LEFT_MONITOR};
-        t.p.move_window(r.left, 300, 67, 17);
-        t.command(CMD_MODE_RGB_PANEL);
-        EXPECT_EQ(box(t.p.window), box(r.want)) << r.name;
+        t.p.monitors = {SCREEN, LEFT_MONITOR};
+        t.s.chip_mode = r.chip, t.s.has_focus = r.focus, t.p.pointer = r.pointer;
+        t.p.move_window(r.left, 200, 67, 17);
+        r.command ? t.command(r.command) : t.send(EVENT_FRAME);
+        const Size size = mode_size(t.s);
+        EXPECT_EQ(box(t.p.window), box({r.at.x, r.at.y, r.at.x + size.width, r.at.y + size.height})) << "row " << &r - rows;
     }
 }
 

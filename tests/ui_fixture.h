@@ -37,15 +37,12 @@ inline std::unique_ptr<AppState> fresh_state(const char* dir = "C:\\Tintora\\") 
     return s;
 }
 
-// Started with the window at (100, 200), the pointer then back at (0, 0).
+// Started with the window at (100, 200) in the given mode, the pointer then back at (0, 0).
 struct Started : HeadlessApp {
     explicit Started(int mode = MODE_RGB_PANEL) {
         p.pointer = {88, 200};
         start();
         p.pointer = {};
-        if (mode != MODE_RGB_PANEL) set_mode(mode);
-    }
-    void set_mode(int mode) {
         set_window_mode(s, mode);
         p.move_window(p.window.left, p.window.top, mode_size(s).width, mode_size(s).height);
     }
@@ -53,5 +50,4 @@ struct Started : HeadlessApp {
     void point_at_client(int x, int y) { p.pointer = {p.window.left + x, p.window.top + y}; }
     // A left press at client (x, y), the pointer there.
     void press(int x = 5, int y = 6) { point_at_client(x, y), send(EVENT_LEFT_DOWN, x, y); }
-    int height() const { return p.window.bottom - p.window.top; }
 };
