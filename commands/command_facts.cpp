@@ -24,6 +24,7 @@ static_assert(members(GROUP_MIX) == MIX_MODE_COUNT);
 static_assert(members(GROUP_SHAPE) == SHAPE_COUNT);
 static_assert(members(GROUP_REPEAT) == REPEAT_COUNT);
 static_assert(members(GROUP_WAVE) == WAVE_COUNT);
+static_assert(members(GROUP_SAMPLE) == SAMPLE_SIZE_COUNT);
 static_assert(members(FAMILY_PALETTE_STORE) == PALETTE_COUNT);
 static_assert(members(FAMILY_PALETTE_RECALL) == PALETTE_COUNT);
 static_assert(members(FAMILY_PALETTE_RECALL_OUT) == PALETTE_COUNT);

@@ -4,7 +4,7 @@
 // group: the radio group (GROUP_*) whose check mark moves to the command, or the family
 //   (FAMILY_*) of commands that differ only in their value; GROUP_NONE for the rest.
 // value: what the command chooses in its group: the window mode, refresh_ms, text_format,
-//   decimals, mix_mode, grad_shape, grad_repeat, grad_wave or grad_half_cycles; in the
+//   decimals, mix_mode, grad_shape, grad_repeat, grad_wave, grad_half_cycles or sample_size; in the
 //   palette families the slot (0 = key 1 ... 9 = key 0); in the edit families 0 in, 1 out.
 // flags: ONLY_IN_GRADATION, NOT_IN_CAPTURE, NOT_IN_GRADATION (rejected there), and the
 //   follow-up: FOLLOW_COPY_TEXT (the colour text to the clipboard), FOLLOW_RECALL (split
@@ -15,7 +15,7 @@
 #pragma once
 
 #define TINTORA_COMMANDS(X)                                                                  \
-    /* Window modes, chip mode, refresh rates, return and quit */                            \
+    /* Window modes, chip mode, refresh rates, sample sizes, return and quit */                            \
     X(CMD_MODE_MINIMUM, 40019, GROUP_MODE, MODE_MINIMUM, 0)                                  \
     X(CMD_MODE_COMPACT, 40003, GROUP_MODE, MODE_COMPACT, 0)                                  \
     X(CMD_MODE_RGB_PANEL, 40002, GROUP_MODE, MODE_RGB_PANEL, 0)                              \
@@ -30,6 +30,15 @@
     X(CMD_RATE_5, 40008, GROUP_RATE, 200, 0)                                                 \
     X(CMD_RATE_10, 40009, GROUP_RATE, 100, 0)                                                \
     X(CMD_RATE_20, 40010, GROUP_RATE, 50, 0)                                                 \
+    X(CMD_SAMPLE_1, 40201, GROUP_SAMPLE, 0, 0)                                               \
+    X(CMD_SAMPLE_3, 40202, GROUP_SAMPLE, 1, 0)                                               \
+    X(CMD_SAMPLE_5, 40203, GROUP_SAMPLE, 2, 0)                                               \
+    X(CMD_SAMPLE_11, 40204, GROUP_SAMPLE, 3, 0)                                              \
+    X(CMD_SAMPLE_31, 40205, GROUP_SAMPLE, 4, 0)                                              \
+    X(CMD_SAMPLE_51, 40206, GROUP_SAMPLE, 5, 0)                                              \
+    X(CMD_SAMPLE_101, 40207, GROUP_SAMPLE, 6, 0)                                             \
+    X(CMD_SAMPLE_LARGER, 40208, GROUP_NONE, 0, 0)                                            \
+    X(CMD_SAMPLE_SMALLER, 40209, GROUP_NONE, 0, 0)                                           \
     X(CMD_RETURN, 40085, GROUP_NONE, 0, 0)                                                   \
     X(CMD_QUIT, 8, GROUP_NONE, 0, 0)                                                         \
     /* Colours, history, palette, editing, mixing */                                         \

@@ -39,6 +39,6 @@ struct Accelerator {
     uint16_t id;
 };
 constexpr int ACCEL_CHAR_COUNT = 22;
-constexpr int ACCEL_VIRTKEY_COUNT = 71;
+constexpr int ACCEL_VIRTKEY_COUNT = 73;
 constexpr int ACCEL_COUNT = ACCEL_CHAR_COUNT + ACCEL_VIRTKEY_COUNT;
 extern const Accelerator accelerator_table[];

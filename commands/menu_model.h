@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // Entries in menu_table (command_table.h checks that the two agree).
-constexpr int MENU_ENTRY_COUNT = 278;
+constexpr int MENU_ENTRY_COUNT = 296;
 
 // The four popups in resource order: popup, popup_cap, popup_colmix, popup_grad.
 enum : int { POPUP_NORMAL, POPUP_CAPTURE, POPUP_COLMIX, POPUP_GRAD, POPUP_COUNT };
@@ -16,8 +16,8 @@ struct PopupMenus {
 };
 
 // Checks or unchecks the first item with this id in menu order; later copies keep
-// their resource state. An id without an item changes nothing.
-void set_menu_check(PopupMenus& menus, uint16_t id, bool checked);
+// their resource state unless every_copy is set. An id without an item changes nothing.
+void set_menu_check(PopupMenus& menus, uint16_t id, bool checked, bool every_copy = false);
 // State of menu_table[index] as the user would see it.
 bool menu_item_checked(const PopupMenus& menus, int index);
 bool menu_item_grayed(int index);

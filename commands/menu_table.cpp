@@ -52,6 +52,11 @@ constexpr auto rate_submenu(uint8_t flags) {
                 item(CMD_RATE_10, "10fps"), item(CMD_RATE_20, "20fps"), END);
 }
 
+constexpr auto sample_submenu =
+    rows(submenu("ｻﾝﾌﾟﾙｻｲｽﾞ"), item(CMD_SAMPLE_1, "1x1"), item(CMD_SAMPLE_3, "3x3"),
+         item(CMD_SAMPLE_5, "5x5"), item(CMD_SAMPLE_11, "11x11"), item(CMD_SAMPLE_31, "31x31"),
+         item(CMD_SAMPLE_51, "51x51"), item(CMD_SAMPLE_101, "101x101"), END);
+
 constexpr MenuEntry FMT_PLAIN_ITEM = item(CMD_FMT_PLAIN, "標準", "ffffff");
 
 constexpr auto notation_submenu = rows(
@@ -75,9 +80,9 @@ constexpr auto notation_submenu = rows(
 
 constexpr auto grayed_notation_submenu = rows(submenu("文字列選択", MENU_GRAYED), FMT_PLAIN_ITEM, END);
 
-// Mode, rate and notation submenus, then a separator: how every popup begins.
+// Mode, rate, sample size and notation submenus, then a separator: how the picking popups begin.
 constexpr auto panel_head(const char* name, uint16_t own) {
-    return join(rows(popup(name)), mode_submenu(own), rate_submenu(0), notation_submenu, rows(SEP));
+    return join(rows(popup(name)), mode_submenu(own), rate_submenu(0), sample_submenu, notation_submenu, rows(SEP));
 }
 // The area popups gray their rates and offer only the plain notation.
 constexpr auto area_head(const char* name, uint16_t own) {

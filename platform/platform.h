@@ -40,6 +40,8 @@ public:
     virtual Rect monitor_rect(const Rect& window) = 0;
     // The monitor holding the point, or the nearest one.
     Rect monitor_at(Point at) { return monitor_rect({at.x, at.y, at.x + 1, at.y + 1}); }
+    // Every monitor of the desktop, at most `max` of them into `out`; returns how many.
+    virtual int list_monitors(Rect* out, int max) = 0;
     // The system's button-face colour, for the capture and gradation title-bar buttons.
     virtual ColorRef button_face_color() { return 0xF0F0F0; }
     // The system's 3D edge colours, for the capture button.

@@ -5,6 +5,7 @@
 
 #include "export/color_text.h"
 #include "ui/layout.h"
+#include "ui/sample.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ ColorRef contrast_color(ColorRef c) {
 
 void sample_current_color(AppState& s, Platform& p) {
     if (!s.hold) {
-        s.current_color = p.read_screen_pixel(s.pointer_pos);
+        s.current_color = sample_screen(s, p, s.pointer_pos);
         // Hue, lightness and saturation follow only in the HLS panel, not in its overview.
         if (s.window_mode == MODE_HLS_PANEL) derive_current_components(s);
         else split_current_color(s);

@@ -28,6 +28,15 @@ Rect HeadlessPlatform::monitor_rect(const Rect& w) {
     return *best;
 }
 
+int HeadlessPlatform::list_monitors(Rect* out, int max) {
+    const Rect desktop = {screen_origin.x, screen_origin.y, screen_origin.x + screen.image.width,
+                          screen_origin.y + screen.image.height};
+    if (monitors.empty() && max > 0) return out[0] = desktop, 1;
+    const int n = std::min<int>(max, static_cast<int>(monitors.size()));
+    std::copy_n(monitors.begin(), n, out);
+    return n;
+}
+
 ColorRef HeadlessPlatform::read_screen_pixel(Point at) {
     return get_pixel(screen.image, at.x - screen_origin.x, at.y - screen_origin.y);
 }

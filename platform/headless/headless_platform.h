@@ -65,6 +65,7 @@ public:
     uint32_t now_ms() override { return clock; }
     Size screen_size() override;
     Rect monitor_rect(const Rect& window) override;
+    int list_monitors(Rect* out, int max) override;
     ColorRef read_screen_pixel(Point at) override;
     bool read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) override;
     Point pointer_pos() override { return pointer; }

@@ -87,6 +87,21 @@ Rect Win32Platform::monitor_rect(const Rect& r) {
     return {m.left, m.top, m.right, m.bottom};
 }
 
+int Win32Platform::list_monitors(Rect* out, int max) {
+    struct Found { Rect* out; int max, count; } found{out, max, 0};
+    const auto add = [](HMONITOR, HDC, LPRECT r, LPARAM data) -> BOOL {
+        Found& f = *reinterpret_cast<Found*>(data);
+        if (f.count < f.max) f.out[f.count++] = {r->left, r->top, r->right, r->bottom};
+        return TRUE;
+    };
+    EnumDisplayMonitors(nullptr, nullptr, add, reinterpret_cast<LPARAM>(&found));
+    if (found.count == 0 && max > 0) {  // as monitor_rect: the primary screen when the system says nothing
+        const Size primary = screen_size();
+        out[found.count++] = {0, 0, primary.width, primary.height};
+    }
+    return found.count;
+}
+
 ColorRef Win32Platform::button_face_color() { return static_cast<ColorRef>(GetSysColor(COLOR_BTNFACE)); }
 
 EdgeColors Win32Platform::edge_colors() {

@@ -52,6 +52,7 @@ public:
     uint32_t now_ms() override;
     Size screen_size() override;
     Rect monitor_rect(const Rect& r) override;
+    int list_monitors(Rect* out, int max) override;
     ColorRef button_face_color() override;
     EdgeColors edge_colors() override;
     ColorRef read_screen_pixel(Point at) override;
