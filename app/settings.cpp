@@ -149,7 +149,7 @@ struct ExtensionField {
 };
 constexpr ExtensionField EXTENSION_FIELDS[EXTENSION_FIELD_COUNT] = {
     {&AppState::sample_size, SAMPLE_SIZE_COUNT},
-    {&AppState::ui_language, 1},
+    {&AppState::ui_language, UI_LANGUAGE_COUNT},
     {&AppState::extra_notation, 1},
     {&AppState::contrast_readout, 1},
 };

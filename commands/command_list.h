@@ -15,7 +15,7 @@
 #pragma once
 
 #define TINTORA_COMMANDS(X)                                                                  \
-    /* Window modes, chip mode, refresh rates, sample sizes, return and quit */                            \
+    /* Window modes, chip mode, refresh rates, sample sizes, language, return and quit */                            \
     X(CMD_MODE_MINIMUM, 40019, GROUP_MODE, MODE_MINIMUM, 0)                                  \
     X(CMD_MODE_COMPACT, 40003, GROUP_MODE, MODE_COMPACT, 0)                                  \
     X(CMD_MODE_RGB_PANEL, 40002, GROUP_MODE, MODE_RGB_PANEL, 0)                              \
@@ -39,6 +39,7 @@
     X(CMD_SAMPLE_101, 40207, GROUP_SAMPLE, 6, 0)                                             \
     X(CMD_SAMPLE_LARGER, 40208, GROUP_NONE, 0, 0)                                            \
     X(CMD_SAMPLE_SMALLER, 40209, GROUP_NONE, 0, 0)                                           \
+    X(CMD_LANGUAGE, 40210, GROUP_NONE, 0, 0)                                                 \
     X(CMD_RETURN, 40085, GROUP_NONE, 0, 0)                                                   \
     X(CMD_QUIT, 8, GROUP_NONE, 0, 0)                                                         \
     /* Colours, history, palette, editing, mixing */                                         \

@@ -104,6 +104,7 @@ const Accelerator accelerator_table[] = {
     {ACCEL_VIRTKEY, VKEY_F1 + 8, CMD_MODE_GRADATION},
     {ACCEL_VIRTKEY, VKEY_F1 + 10, CMD_SAMPLE_LARGER},
     {ACCEL_VIRTKEY | ACCEL_SHIFT, VKEY_F1 + 10, CMD_SAMPLE_SMALLER},
+    {ACCEL_VIRTKEY | ACCEL_CONTROL, VKEY_F1 + 11, CMD_LANGUAGE},
     {ACCEL_VIRTKEY, VKEY_RETURN, CMD_RETURN},
 };
 static_assert(std::size(accelerator_table) == ACCEL_COUNT);

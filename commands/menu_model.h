@@ -3,7 +3,10 @@
 #include <cstdint>
 
 // Entries in menu_table (command_table.h checks that the two agree).
-constexpr int MENU_ENTRY_COUNT = 296;
+constexpr int MENU_ENTRY_COUNT = 304;
+
+// The interface languages: the Japanese texts, as ever the default, and English.
+enum : int32_t { UI_JAPANESE = 0, UI_ENGLISH = 1, UI_LANGUAGE_COUNT = 2 };
 
 // The four popups in resource order: popup, popup_cap, popup_colmix, popup_grad.
 enum : int { POPUP_NORMAL, POPUP_CAPTURE, POPUP_COLMIX, POPUP_GRAD, POPUP_COUNT };

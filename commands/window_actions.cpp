@@ -62,6 +62,10 @@ bool run_window_action(AppState& s, const CommandFacts& c, int& result) {
     case GROUP_SAMPLE: s.sample_size = c.value; return true;
     default: break;
     }
+    if (c.id == CMD_LANGUAGE) {
+        s.ui_language = s.ui_language == UI_ENGLISH ? UI_JAPANESE : UI_ENGLISH;
+        return true;
+    }
     if (c.id == CMD_SAMPLE_LARGER || c.id == CMD_SAMPLE_SMALLER) {
         step_sample_size(s, c.id == CMD_SAMPLE_LARGER ? 1 : -1);
         return true;

@@ -65,8 +65,9 @@ void HeadlessPlatform::present(const Image& frame) {
     copy_block(last_frame.image, 0, 0, frame, 0, 0, frame.width, frame.height);
 }
 
-void HeadlessPlatform::show_popup(int popup_index, Point screen_at, const PopupMenus&) {
+void HeadlessPlatform::show_popup(int popup_index, Point screen_at, const PopupMenus&, int32_t language) {
     popups.emplace_back(popup_index, screen_at);
+    popup_language = language;
 }
 
 bool HeadlessPlatform::set_clipboard_text(const char* text) {
@@ -107,8 +108,9 @@ bool HeadlessPlatform::write_file_atomic(const char* path, const uint8_t* data, 
     return true;
 }
 
-bool HeadlessPlatform::choose_save_path(char* path, size_t size) {
+bool HeadlessPlatform::choose_save_path(char* path, size_t size, const char* title, const char*) {
     dialog_proposal = path;
+    dialog_title = title;
     if (dialog_answer.empty() || dialog_answer.size() + 1 > size) return false;
     std::memcpy(path, dialog_answer.c_str(), dialog_answer.size() + 1);
     return true;

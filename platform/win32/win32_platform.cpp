@@ -305,7 +305,7 @@ bool Win32Platform::write_file_atomic(const char* path, const uint8_t* data, siz
     return false;
 }
 
-bool Win32Platform::choose_save_path(char* path, size_t size) {
+bool Win32Platform::choose_save_path(char* path, size_t size, const char* title_text, const char* filter_name) {
     // The proposal is a path prefix: its folder opens the dialog, its last part is the
     // proposed name.
     if (size == 0) return false;
@@ -316,14 +316,9 @@ bool Win32Platform::choose_save_path(char* path, size_t size) {
     wchar_t file[MAX_PATH] = {};
     wcsncpy(file, widen(proposal.c_str() + name_at, CP_ACP).c_str(), MAX_PATH - 1);
 
-    // "全てのディレクトリ" (all directories) with "*.*", and the dialog's title.
-    std::wstring filter = widen("\xE5\x85\xA8\xE3\x81\xA6\xE3\x81\xAE\xE3\x83\x87\xE3\x82\xA3\xE3\x83"
-                                "\xAC\xE3\x82\xAF\xE3\x83\x88\xE3\x83\xAA", CP_UTF8);
+    std::wstring filter = widen(filter_name, CP_UTF8);
     filter.append(1, L'\0').append(L"*.*").append(2, L'\0');
-    const std::wstring title = widen("\xE3\x83\x93\xE3\x83\x83\xE3\x83\x88\xE3\x83\x9E\xE3\x83\x83\xE3\x83"
-                                     "\x97\xE4\xBF\x9D\xE5\xAD\x98\xE3\x83\x87\xE3\x82\xA3\xE3\x83\xAC\xE3"
-                                     "\x82\xAF\xE3\x83\x88\xE3\x83\xAA\xE3\x81\xAE\xE8\xA8\xAD\xE5\xAE\x9A",
-                                     CP_UTF8);
+    const std::wstring title = widen(title_text, CP_UTF8);
     OPENFILENAMEW ofn = {};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = window;
