@@ -42,6 +42,7 @@ ColorRef HeadlessPlatform::read_screen_pixel(Point at) {
 }
 
 bool HeadlessPlatform::read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) {
+    ++block_reads;
     if (screen_read_fails) return false;
     const int x = sx - screen_origin.x, y = sy - screen_origin.y;
     if (x < 0 || y < 0 || x + w > screen.image.width || y + h > screen.image.height) ++reads_outside;

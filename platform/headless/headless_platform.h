@@ -49,6 +49,7 @@ public:
     CursorId cursor = CURSOR_ARROW;
     int invalidations = 0;
     int reads_outside = 0;  // screen block reads that reached past the desktop
+    int block_reads = 0;
     int presents = 0;
     int system_moves = 0;
     ImageBuffer last_frame;
