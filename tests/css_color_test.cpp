@@ -1,4 +1,4 @@
-// CSS colour texts held to CSS Color 4's published values, and the nearest named colour.
+// CSS colour texts held to CSS Color 4's published values, named colours, WCAG contrast.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "export/contrast.h"
 #include "export/css_color.h"
 
 namespace {
@@ -113,6 +114,34 @@ TEST(CssColor, NearestNamedColour) {
         {make_color(100, 50, 200), "rebeccapurple"}, {make_color(86, 52, 18), "maroon"},
     };
     for (const auto& row : rows) EXPECT_EQ(css(row.c, CSS_NAMED, 4), row.expected);
+}
+
+TEST(Contrast, TruncatedRatioAndItsLevel) {
+    const ColorRef NEAR_WHITE = make_color(255, 2, 2);
+    const struct { ColorRef a, b; const char* expected; } rows[] = {
+        {WHITE, BLACK, "21.00:1 AAA"}, {BLACK, WHITE, "21.00:1 AAA"}, {GRAY, GRAY, "1.00:1 fail"},
+        // CSS Color 4, ex-LM-DM-links: blue on white and on black, #81D9FE on black (13.2897).
+        {BLUE, WHITE, "8.59:1 AAA"}, {BLUE, BLACK, "2.44:1 fail"}, {make_color(0x81, 0xD9, 0xFE), BLACK, "13.28:1 AAA"},
+        // Exactly on a hundredth: not a hundredth less.
+        {make_color(7, 2, 9), NEAR_WHITE, "5.15:1 AA, AAA large"}, {make_color(2, 0, 9), make_color(9, 8, 1), "1.04:1 fail"},
+        // Within 2e-7 either side of each level: truncated, never rounded into the level.
+        {make_color(152, 154, 48), WHITE, "2.99:1 fail"}, {make_color(233, 105, 161), WHITE, "3.00:1 AA large"},
+        {make_color(154, 108, 90), WHITE, "4.49:1 AA large"}, {make_color(124, 114, 144), WHITE, "4.50:1 AA, AAA large"},
+        {make_color(150, 15, 177), WHITE, "6.99:1 AA, AAA large"}, {make_color(51, 100, 44), WHITE, "7.00:1 AAA"},
+    };
+    for (const auto& row : rows) {
+        char text[CONTRAST_TEXT_SIZE], readout[CONTRAST_TEXT_SIZE];
+        format_contrast_text(row.a, row.b, text);
+        format_contrast_readout(row.a, row.b, readout);
+        EXPECT_STREQ(text, row.expected);
+        EXPECT_EQ(readout, std::string(row.expected).substr(0, std::strchr(row.expected, ' ') - row.expected));
+    }
+}
+
+// WCAG's threshold 0.03928 and the sRGB transfer function's 0.04045 give every 8-bit value the
+// same luminance.
+TEST(Contrast, LuminanceThresholdsAgree) {
+    for (int v = 0; v < 256; ++v) EXPECT_DOUBLE_EQ(relative_luminance(make_color(v, v, v)), srgb_to_linear(v)) << v;
 }
 
 }  // namespace
