@@ -46,7 +46,44 @@ constexpr Matrix LMS_TO_OKLAB = {
 // The D50 white from its chromaticity (0.3457, 0.3585), Y = 1.
 constexpr double D50[3] = {0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
 
-constexpr double PI = 3.14159265358979323846;
+// Roots, powers and angles from +, -, *, /, sqrt and exact scalings alone, which IEEE rounds
+// alike everywhere: the C runtimes' cbrt, pow and atan2 differ in the last bit (glibc's and
+// MinGW's do), and that shows in the sixth place of a few colours.
+
+double power(double x, int n) {
+    double p = 1;
+    for (int i = 0; i < n; ++i) p *= x;
+    return p;
+}
+
+// The n-th root of x >= 0 by Newton's method: x scaled by 2^(-n q) into [2^-n, 1) has its root
+// in [1/2, 1), which ten steps down from 1 reach to the last bit.
+double root(double x, int n) {
+    if (x <= 0) return 0;
+    int e = 0;
+    const double m = std::frexp(x, &e);
+    int q = e / n;
+    if (q * n < e) ++q;
+    const double s = std::ldexp(m, e - n * q);
+    double y = 1;
+    for (int i = 0; i < 10; ++i) y -= (power(y, n) - s) / (n * power(y, n - 1));
+    return std::ldexp(y, q);
+}
+
+// The angle of (a, b) in degrees, [0, 360]: the octant, then atan of a ratio at most 1, halved
+// twice by atan t = 2 atan(t / (1 + sqrt(1 + t^2))) to at most tan(pi/16), as its series.
+double degrees(double b, double a) {
+    const double x = std::fabs(a), y = std::fabs(b);
+    if (x == 0 && y == 0) return 0;
+    double t = std::min(x, y) / std::max(x, y);
+    for (int i = 0; i < 2; ++i) t /= 1 + std::sqrt(1 + t * t);
+    double series = 0;
+    for (int k = 12; k >= 0; --k) series = series * t * t + (k % 2 ? -1.0 : 1.0) / (2 * k + 1);
+    double angle = 4 * t * series * (180 / 3.14159265358979323846);
+    if (y > x) angle = 90 - angle;
+    if (a < 0) angle = 180 - angle;
+    return b < 0 ? 360 - angle : angle;
+}
 
 Vec3 multiply(const Matrix& m, const Vec3& v) {
     Vec3 r{};
@@ -91,7 +128,7 @@ Vec3 lab(ColorRef c) {
     Vec3 f{};
     for (int i = 0; i < 3; ++i) {
         const double v = xyz[i] / D50[i];
-        f[i] = v > EPSILON ? std::cbrt(v) : (KAPPA * v + 16) / 116;
+        f[i] = v > EPSILON ? root(v, 3) : (KAPPA * v + 16) / 116;
     }
     if (is_grey(c)) return {116 * f[1] - 16, 0, 0};
     return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
@@ -99,26 +136,23 @@ Vec3 lab(ColorRef c) {
 
 Vec3 oklab(ColorRef c) {
     Vec3 lms = multiply(XYZ_TO_LMS, xyz_d65(c));
-    for (double& v : lms) v = std::cbrt(v);
+    for (double& v : lms) v = root(v, 3);
     Vec3 ok = multiply(LMS_TO_OKLAB, lms);
     if (is_grey(c)) ok[1] = ok[2] = 0;
     return ok;
 }
 
 // Lightness, chroma and hue of a Lab-like colour; a grey's 0, 0 gives chroma 0 and hue 0.
-Vec3 polar(const Vec3& v) {
-    double h = std::atan2(v[2], v[1]) * 180 / PI;
-    if (h < 0) h += 360;
-    return {v[0], std::sqrt(v[1] * v[1] + v[2] * v[2]), h};
-}
+Vec3 polar(const Vec3& v) { return {v[0], std::sqrt(v[1] * v[1] + v[2] * v[2]), degrees(v[2], v[1])}; }
 
 Vec3 lch(ColorRef c) { return polar(lab(c)); }
 Vec3 oklch(ColorRef c) { return polar(oklab(c)); }
 
-// Display P3 has the sRGB transfer function; an sRGB colour needs no sign handling there.
+// Display P3 has the sRGB transfer function, v^(1 / 2.4) being v^(1/4) v^(1/6); an sRGB colour
+// needs no sign handling there.
 Vec3 display_p3(ColorRef c) {
     Vec3 p3 = multiply(XYZ_TO_P3, xyz_d65(c));
-    for (double& v : p3) v = v > 0.0031308 ? 1.055 * std::pow(v, 1 / 2.4) - 0.055 : 12.92 * v;
+    for (double& v : p3) v = v > 0.0031308 ? 1.055 * std::sqrt(std::sqrt(v)) * std::sqrt(root(v, 3)) - 0.055 : 12.92 * v;
     return p3;
 }
 
@@ -175,9 +209,10 @@ const char* nearest_named_color(ColorRef c) {
 
 }  // namespace
 
+// x^2.4 is x^2 (x^(1/5))^2.
 double srgb_to_linear(int channel) {
-    const double v = channel / 255.0;
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    const double v = channel / 255.0, x = (v + 0.055) / 1.055;
+    return v <= 0.04045 ? v / 12.92 : x * x * power(root(x, 5), 2);
 }
 
 void format_css_color(ColorRef c, int32_t notation, int places, char* out, size_t size) {
