@@ -8,6 +8,7 @@
 
 #include "app/placement.h"
 #include "export/color_text.h"
+#include "export/css_color.h"
 
 namespace {
 
@@ -150,8 +151,8 @@ struct ExtensionField {
 constexpr ExtensionField EXTENSION_FIELDS[EXTENSION_FIELD_COUNT] = {
     {&AppState::sample_size, SAMPLE_SIZE_COUNT},
     {&AppState::ui_language, UI_LANGUAGE_COUNT},
-    {&AppState::extra_notation, 1},
-    {&AppState::contrast_readout, 1},
+    {&AppState::extra_notation, CSS_NOTATION_COUNT + 1},
+    {&AppState::contrast_readout, 2},
 };
 
 void decode_extension(AppState& s, const uint8_t* data, size_t size) {

@@ -4,7 +4,8 @@
 // group: the radio group (GROUP_*) whose check mark moves to the command, or the family
 //   (FAMILY_*) of commands that differ only in their value; GROUP_NONE for the rest.
 // value: what the command chooses in its group: the window mode, refresh_ms, text_format,
-//   decimals, mix_mode, grad_shape, grad_repeat, grad_wave, grad_half_cycles or sample_size; in the
+//   decimals, mix_mode, grad_shape, grad_repeat, grad_wave, grad_half_cycles, sample_size or
+//   extra_notation; in the
 //   palette families the slot (0 = key 1 ... 9 = key 0); in the edit families 0 in, 1 out.
 // flags: ONLY_IN_GRADATION, NOT_IN_CAPTURE, NOT_IN_GRADATION (rejected there), and the
 //   follow-up: FOLLOW_COPY_TEXT (the colour text to the clipboard), FOLLOW_RECALL (split
@@ -140,12 +141,22 @@
     X(CMD_FMT_JAVA, 40051, GROUP_NOTATION, FMT_JAVA, FOLLOW_COPY_TEXT)                       \
     X(CMD_FMT_POVRAY, 40053, GROUP_NOTATION, FMT_POVRAY, FOLLOW_COPY_TEXT)                   \
     X(CMD_FMT_ULONG, 40050, GROUP_NOTATION, FMT_ULONG, FOLLOW_COPY_TEXT)                     \
+    X(CMD_FMT_HSL, 40220, GROUP_EXTRA_NOTATION, CSS_HSL, FOLLOW_COPY_TEXT)                   \
+    X(CMD_FMT_HWB, 40221, GROUP_EXTRA_NOTATION, CSS_HWB, FOLLOW_COPY_TEXT)                   \
+    X(CMD_FMT_LAB, 40222, GROUP_EXTRA_NOTATION, CSS_LAB, FOLLOW_COPY_TEXT)                   \
+    X(CMD_FMT_LCH, 40223, GROUP_EXTRA_NOTATION, CSS_LCH, FOLLOW_COPY_TEXT)                   \
+    X(CMD_FMT_OKLAB, 40224, GROUP_EXTRA_NOTATION, CSS_OKLAB, FOLLOW_COPY_TEXT)               \
+    X(CMD_FMT_OKLCH, 40225, GROUP_EXTRA_NOTATION, CSS_OKLCH, FOLLOW_COPY_TEXT)               \
+    X(CMD_FMT_DISPLAY_P3, 40226, GROUP_EXTRA_NOTATION, CSS_DISPLAY_P3, FOLLOW_COPY_TEXT)     \
+    X(CMD_FMT_NAMED, 40227, GROUP_EXTRA_NOTATION, CSS_NAMED, FOLLOW_COPY_TEXT)               \
     X(CMD_FMT_UPPERCASE, 40054, GROUP_NONE, 0, FOLLOW_COPY_TEXT)                             \
     X(CMD_DECIMALS_2, 40060, GROUP_DECIMALS, 0, FOLLOW_COPY_TEXT)                            \
     X(CMD_DECIMALS_4, 40061, GROUP_DECIMALS, 1, FOLLOW_COPY_TEXT)                            \
     X(CMD_DECIMALS_6, 40062, GROUP_DECIMALS, 2, FOLLOW_COPY_TEXT)                            \
     X(CMD_COPY_TEXT, 40006, GROUP_NONE, 0, FOLLOW_PUSH_HISTORY)                              \
     X(CMD_COPY_BITMAP, 40021, GROUP_NONE, 0, FOLLOW_PUSH_HISTORY)                            \
+    X(CMD_COPY_CONTRAST, 40228, GROUP_NONE, 0, 0)                                            \
+    X(CMD_CONTRAST_READOUT, 40229, GROUP_NONE, 0, 0)                                         \
     X(CMD_SAVE_BITMAP, 40025, GROUP_NONE, 0, FOLLOW_PUSH_HISTORY)                            \
     X(CMD_SAVE_REDUCED_BITMAP, 40026, GROUP_NONE, 0, FOLLOW_PUSH_HISTORY)                    \
     X(CMD_SAVE_DIRECTORY, 40116, GROUP_NONE, 0, 0)

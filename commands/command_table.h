@@ -51,6 +51,6 @@ struct Accelerator {
     uint16_t id;
 };
 constexpr int ACCEL_CHAR_COUNT = 22;
-constexpr int ACCEL_VIRTKEY_COUNT = 74;
+constexpr int ACCEL_VIRTKEY_COUNT = 76;
 constexpr int ACCEL_COUNT = ACCEL_CHAR_COUNT + ACCEL_VIRTKEY_COUNT;
 extern const Accelerator accelerator_table[];

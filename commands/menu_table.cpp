@@ -81,7 +81,12 @@ constexpr auto notation_submenu = rows(
     item(CMD_FMT_UPPERCASE, {"16進数表記　大文字", "Upper-case hex"}), SEP,
     item(CMD_DECIMALS_2, {"小数表記　2桁まで", "Up to 2 decimals"}),
     item(CMD_DECIMALS_4, {"小数表記　4桁まで", "Up to 4 decimals"}),
-    item(CMD_DECIMALS_6, {"小数表記　6桁まで", "Up to 6 decimals"}), END);
+    item(CMD_DECIMALS_6, {"小数表記　6桁まで", "Up to 6 decimals"}), SEP,
+    item(CMD_FMT_HSL, same("CSS hsl()"), same("hsl(0 0% 100%)")), item(CMD_FMT_HWB, same("CSS hwb()"), same("hwb(0 100% 0%)")),
+    item(CMD_FMT_LAB, same("CSS lab()"), same("lab(100 0 0)")), item(CMD_FMT_LCH, same("CSS lch()"), same("lch(100 0 0)")),
+    item(CMD_FMT_OKLAB, same("CSS oklab()"), same("oklab(1 0 0)")), item(CMD_FMT_OKLCH, same("CSS oklch()"), same("oklch(1 0 0)")),
+    item(CMD_FMT_DISPLAY_P3, same("CSS color(display-p3)"), same("color(display-p3 1 1 1)")),
+    item(CMD_FMT_NAMED, {"CSS色名", "CSS colour name"}, same("white")), END);
 
 constexpr auto grayed_notation_submenu = rows(submenu(NOTATION_TITLE, MENU_GRAYED), FMT_PLAIN_ITEM, END);
 

@@ -14,6 +14,8 @@ void replay_saved_choices(AppState& s) {
     };
     for (const auto& c : choices)
         if (const uint16_t id = command_for_value(c.group, c.value)) set_check_marks(s, id);
+    // An added notation, when chosen, takes the mark from the sixteen.
+    if (const uint16_t id = command_for_value(GROUP_EXTRA_NOTATION, s.extra_notation)) set_check_marks(s, id);
     // The toggles flip in the check-mark step; flipping first keeps the loaded value.
     s.hex_uppercase = s.hex_uppercase ? 0 : 1;
     set_check_marks(s, CMD_FMT_UPPERCASE);

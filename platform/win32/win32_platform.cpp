@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -235,9 +236,11 @@ bool Win32Platform::put_on_clipboard(UINT format, const void* data, size_t size,
 }
 
 bool Win32Platform::set_clipboard_text(const char* text) {
-    // The colour texts fit a 40-byte block with their terminator; longer text is cut.
-    constexpr size_t BLOCK = 40;
-    return put_on_clipboard(CF_TEXT, text, strnlen(text, BLOCK - 1), BLOCK);
+    // The sixteen colour texts go in a 40-byte block with their terminator; a longer text
+    // (the CSS notations) gets a block of its own size.
+    constexpr size_t BLOCK = 40, LONGEST = 1024;
+    const size_t n = strnlen(text, LONGEST);
+    return put_on_clipboard(CF_TEXT, text, n, std::max(BLOCK, n + 1));
 }
 
 bool Win32Platform::set_clipboard_bitmap(const uint8_t* dib, size_t size) {
