@@ -19,12 +19,14 @@ void start_app(AppState& s, Platform& p, const AppState* surfaces_of) {
         s.next_frame = surfaces_of->next_frame;
         s.hls_picture = surfaces_of->hls_picture;
         s.zoom_source = surfaces_of->zoom_source;
+        s.sample_block = surfaces_of->sample_block;
     } else {
         s.back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
         s.frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
         s.next_frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
         s.hls_picture = make_hls_picture(p);
         s.zoom_source = p.create_surface(ZOOM_SOURCE_SIZE, ZOOM_SOURCE_SIZE);
+        s.sample_block = p.create_surface(MAX_SAMPLE_SIDE, MAX_SAMPLE_SIDE);
     }
     load_settings(s, p);
     replay_saved_choices(s);

@@ -8,6 +8,7 @@
 
 #include "app/placement.h"
 #include "export/color_text.h"
+#include "export/css_color.h"
 
 namespace {
 
@@ -142,6 +143,30 @@ int32_t stored_mode(int32_t mode) {
 
 std::string settings_path(const AppState& s) { return std::string(s.exe_dir) + "qv.ini"; }
 
+// The extension's fields, in file order, each with its number of values (0 is the default).
+struct ExtensionField {
+    int32_t AppState::*field;
+    int32_t values;
+};
+constexpr ExtensionField EXTENSION_FIELDS[EXTENSION_FIELD_COUNT] = {
+    {&AppState::sample_size, SAMPLE_SIZE_COUNT},
+    {&AppState::ui_language, UI_LANGUAGE_COUNT},
+    {&AppState::extra_notation, CSS_NOTATION_COUNT + 1},
+    {&AppState::contrast_readout, 2},
+};
+
+void decode_extension(AppState& s, const uint8_t* data, size_t size) {
+    for (const ExtensionField& f : EXTENSION_FIELDS) s.*f.field = 0;
+    const uint8_t* block = data + SETTINGS_SIZE;
+    if (size < SETTINGS_SIZE + EXTENSION_HEADER_SIZE || std::memcmp(block, EXTENSION_MARKER, 4) != 0) return;
+    const size_t n = get_le(block + 4, 2);
+    if (size - SETTINGS_SIZE - EXTENSION_HEADER_SIZE < n) return;
+    for (size_t i = 0; i < EXTENSION_FIELD_COUNT && i < n; ++i) {
+        const int32_t v = block[EXTENSION_HEADER_SIZE + i];
+        if (v < EXTENSION_FIELDS[i].values) s.*EXTENSION_FIELDS[i].field = v;
+    }
+}
+
 }  // namespace
 
 void encode_settings(const AppState& s, uint8_t out[SETTINGS_SIZE]) {
@@ -149,6 +174,18 @@ void encode_settings(const AppState& s, uint8_t out[SETTINGS_SIZE]) {
     // The table reaches fields through a mutable record; encoding only reads them.
     transfer(const_cast<AppState&>(s), out, true);
     put_le(out + WINDOW_MODE_OFFSET, static_cast<uint32_t>(stored_mode(s.window_mode)), 4);
+}
+
+std::vector<uint8_t> settings_file(const AppState& s) {
+    std::vector<uint8_t> out(SETTINGS_SIZE);
+    encode_settings(s, out.data());
+    bool defaults = true;
+    for (const ExtensionField& f : EXTENSION_FIELDS) defaults = defaults && s.*f.field == 0;
+    if (defaults) return out;
+    out.insert(out.end(), EXTENSION_MARKER, EXTENSION_MARKER + 4);
+    out.insert(out.end(), {EXTENSION_FIELD_COUNT, 0});
+    for (const ExtensionField& f : EXTENSION_FIELDS) out.push_back(static_cast<uint8_t>(s.*f.field));
+    return out;
 }
 
 bool decode_settings(AppState& s, const uint8_t* data, size_t size) {
@@ -159,6 +196,7 @@ bool decode_settings(AppState& s, const uint8_t* data, size_t size) {
     encode_settings(s, buf);
     std::memcpy(buf, data, size < SETTINGS_SIZE ? size : SETTINGS_SIZE);
     transfer(s, buf, false);
+    decode_extension(s, data, size);
     return true;
 }
 
@@ -208,14 +246,13 @@ void apply_settings_fixups(AppState& s, Point pointer) {
 
 void load_settings(AppState& s, Platform& p) {
     std::vector<uint8_t> bytes;
-    if (p.read_file(settings_path(s).c_str(), SETTINGS_SIZE, bytes))
+    if (p.read_file(settings_path(s).c_str(), SETTINGS_MAX_SIZE, bytes))
         decode_settings(s, bytes.data(), bytes.size());
     sanitize_settings(s);
     apply_settings_fixups(s, p.pointer_pos());
 }
 
 int save_settings(AppState& s, Platform& p) {
-    uint8_t bytes[SETTINGS_SIZE] = {};
-    encode_settings(s, bytes);
-    return p.write_file_atomic(settings_path(s).c_str(), bytes, SETTINGS_SIZE) ? 1 : 0;
+    const std::vector<uint8_t> bytes = settings_file(s);
+    return p.write_file_atomic(settings_path(s).c_str(), bytes.data(), bytes.size()) ? 1 : 0;
 }

@@ -88,6 +88,10 @@ void update_area_window_sizes(AppState& s) {
 
 void set_window_mode(AppState& s, int32_t mode) { s.window_mode = mode; }
 
+int sample_side(const AppState& s) {
+    return SAMPLE_SIDES[s.sample_size >= 0 && s.sample_size < SAMPLE_SIZE_COUNT ? s.sample_size : 0];
+}
+
 Size mode_size(const AppState& s) {
     const int m = s.window_mode >= 0 && s.window_mode < MODE_COUNT ? s.window_mode : MODE_RGB_PANEL;
     return s.window_sizes[m];

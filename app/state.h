@@ -19,6 +19,10 @@ constexpr int RECORDED_COUNT = 20;  // history 0-7, palette 8-17, in 18, out 19
 constexpr int IN_CELL = 18;         // in_color's place among the recorded colours
 constexpr int OUT_CELL = 19;
 constexpr int HUE_RING_POINTS = 45;
+// Sides of the square sample_size averages, centred on the pixel under the pointer.
+constexpr int SAMPLE_SIZE_COUNT = 7;
+constexpr int SAMPLE_SIDES[SAMPLE_SIZE_COUNT] = {1, 3, 5, 11, 31, 51, 101};
+constexpr int MAX_SAMPLE_SIDE = 101;
 
 // edit_target: which working colour every paint overwrites with the current colour.
 enum : int32_t { EDIT_NONE = 0, EDIT_IN = 1, EDIT_OUT = 2 };
@@ -42,6 +46,7 @@ struct AppState {
     Size presented_size;                // size of the frame last presented; 0 x 0 before the first
     Image hls_picture;                  // hue ring and grey ramp of the HLS panel (38 x 38)
     Image zoom_source;                  // the screen square the magnifier enlarges
+    Image sample_block;                 // MAX_SAMPLE_SIDE square: the screen read sample_size averages
     int32_t screen_width = 0, screen_height = 0;
     ColorRef button_face_color = 0;
     EdgeColors edge_colors = {};         // the capture button's raised or sunken edge
@@ -91,6 +96,12 @@ struct AppState {
     int32_t decimals = 0;                // 0, 1, 2 -> 2, 4, 6 places
     int32_t save_counter = 0;            // 0..99
 
+    // Settings beyond the described file, kept in its extension block (app/settings.h)
+    int32_t sample_size = 0;             // index into SAMPLE_SIDES: 0 one pixel
+    int32_t ui_language = 0;             // 0 the Japanese texts
+    int32_t extra_notation = 0;          // 0 none: text_format applies
+    int32_t contrast_readout = 0;        // 0 off
+
     // Gradation
     Size area_size;
     int32_t grad_shape = 0, grad_repeat = 0, grad_wave = 0;
@@ -118,6 +129,9 @@ void set_default_save_prefix(AppState& s);
 
 // Rows 6 and 8 of window_sizes follow area_size.
 void update_area_window_sizes(AppState& s);
+
+// The side of the square sample_size averages (1 for one pixel).
+int sample_side(const AppState& s);
 
 // The one writer of window_mode, the settings loader aside.
 void set_window_mode(AppState& s, int32_t mode);

@@ -11,6 +11,16 @@ void toggle(AppState& s, int32_t& flag, uint16_t id) {
     set_menu_check(s.popup_menus, id, flag == 1);
 }
 
+// The system marks the first copy of an item only; the choices added to the normal and the
+// colour-mix popups alike are marked in both.
+bool every_copy(CommandGroup group) { return group == GROUP_SAMPLE || group == GROUP_EXTRA_NOTATION; }
+
+// The added notations and the sixteen are one choice: one mark among them all.
+bool same_choice(CommandGroup a, CommandGroup b) {
+    const auto notation = [](CommandGroup g) { return g == GROUP_NOTATION || g == GROUP_EXTRA_NOTATION; };
+    return a == b || (notation(a) && notation(b));
+}
+
 }  // namespace
 
 int set_check_marks(AppState& s, uint16_t id) {
@@ -22,8 +32,8 @@ int set_check_marks(AppState& s, uint16_t id) {
     const CommandGroup group = command_facts(id).group;
     if (!is_radio_group(group)) return 0;
     for (const CommandFacts& member : command_facts_table)
-        if (member.group == group) set_menu_check(s.popup_menus, member.id, false);
-    set_menu_check(s.popup_menus, id, true);
+        if (same_choice(member.group, group)) set_menu_check(s.popup_menus, member.id, false, every_copy(member.group));
+    set_menu_check(s.popup_menus, id, true, every_copy(group));
     if (group != GROUP_MODE) return 0;
     s.panel_focus = -1;
     return 1;

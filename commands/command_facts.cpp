@@ -5,6 +5,7 @@
 
 #include "app/state.h"
 #include "export/color_text.h"
+#include "export/css_color.h"
 
 #define TINTORA_COMMAND_FACTS(name, id, group, value, flags) {name, group, value, flags},
 constexpr CommandFacts command_facts_table[] = {TINTORA_COMMANDS(TINTORA_COMMAND_FACTS)};
@@ -24,6 +25,8 @@ static_assert(members(GROUP_MIX) == MIX_MODE_COUNT);
 static_assert(members(GROUP_SHAPE) == SHAPE_COUNT);
 static_assert(members(GROUP_REPEAT) == REPEAT_COUNT);
 static_assert(members(GROUP_WAVE) == WAVE_COUNT);
+static_assert(members(GROUP_SAMPLE) == SAMPLE_SIZE_COUNT);
+static_assert(members(GROUP_EXTRA_NOTATION) == CSS_NOTATION_COUNT);
 static_assert(members(FAMILY_PALETTE_STORE) == PALETTE_COUNT);
 static_assert(members(FAMILY_PALETTE_RECALL) == PALETTE_COUNT);
 static_assert(members(FAMILY_PALETTE_RECALL_OUT) == PALETTE_COUNT);

@@ -4,7 +4,8 @@
 // group: the radio group (GROUP_*) whose check mark moves to the command, or the family
 //   (FAMILY_*) of commands that differ only in their value; GROUP_NONE for the rest.
 // value: what the command chooses in its group: the window mode, refresh_ms, text_format,
-//   decimals, mix_mode, grad_shape, grad_repeat, grad_wave or grad_half_cycles; in the
+//   decimals, mix_mode, grad_shape, grad_repeat, grad_wave, grad_half_cycles, sample_size or
+//   extra_notation; in the
 //   palette families the slot (0 = key 1 ... 9 = key 0); in the edit families 0 in, 1 out.
 // flags: ONLY_IN_GRADATION, NOT_IN_CAPTURE, NOT_IN_GRADATION (rejected there), and the
 //   follow-up: FOLLOW_COPY_TEXT (the colour text to the clipboard), FOLLOW_RECALL (split
@@ -15,7 +16,7 @@
 #pragma once
 
 #define TINTORA_COMMANDS(X)                                                                  \
-    /* Window modes, chip mode, refresh rates, return and quit */                            \
+    /* Window modes, chip mode, refresh rates, sample sizes, language, return and quit */                            \
     X(CMD_MODE_MINIMUM, 40019, GROUP_MODE, MODE_MINIMUM, 0)                                  \
     X(CMD_MODE_COMPACT, 40003, GROUP_MODE, MODE_COMPACT, 0)                                  \
     X(CMD_MODE_RGB_PANEL, 40002, GROUP_MODE, MODE_RGB_PANEL, 0)                              \
@@ -30,6 +31,16 @@
     X(CMD_RATE_5, 40008, GROUP_RATE, 200, 0)                                                 \
     X(CMD_RATE_10, 40009, GROUP_RATE, 100, 0)                                                \
     X(CMD_RATE_20, 40010, GROUP_RATE, 50, 0)                                                 \
+    X(CMD_SAMPLE_1, 40201, GROUP_SAMPLE, 0, 0)                                               \
+    X(CMD_SAMPLE_3, 40202, GROUP_SAMPLE, 1, 0)                                               \
+    X(CMD_SAMPLE_5, 40203, GROUP_SAMPLE, 2, 0)                                               \
+    X(CMD_SAMPLE_11, 40204, GROUP_SAMPLE, 3, 0)                                              \
+    X(CMD_SAMPLE_31, 40205, GROUP_SAMPLE, 4, 0)                                              \
+    X(CMD_SAMPLE_51, 40206, GROUP_SAMPLE, 5, 0)                                              \
+    X(CMD_SAMPLE_101, 40207, GROUP_SAMPLE, 6, 0)                                             \
+    X(CMD_SAMPLE_LARGER, 40208, GROUP_NONE, 0, 0)                                            \
+    X(CMD_SAMPLE_SMALLER, 40209, GROUP_NONE, 0, 0)                                           \
+    X(CMD_LANGUAGE, 40210, GROUP_NONE, 0, 0)                                                 \
     X(CMD_RETURN, 40085, GROUP_NONE, 0, 0)                                                   \
     X(CMD_QUIT, 8, GROUP_NONE, 0, 0)                                                         \
     /* Colours, history, palette, editing, mixing */                                         \
@@ -130,12 +141,22 @@
     X(CMD_FMT_JAVA, 40051, GROUP_NOTATION, FMT_JAVA, FOLLOW_COPY_TEXT)                       \
     X(CMD_FMT_POVRAY, 40053, GROUP_NOTATION, FMT_POVRAY, FOLLOW_COPY_TEXT)                   \
     X(CMD_FMT_ULONG, 40050, GROUP_NOTATION, FMT_ULONG, FOLLOW_COPY_TEXT)                     \
+    X(CMD_FMT_HSL, 40220, GROUP_EXTRA_NOTATION, CSS_HSL, FOLLOW_COPY_TEXT)                   \
+    X(CMD_FMT_HWB, 40221, GROUP_EXTRA_NOTATION, CSS_HWB, FOLLOW_COPY_TEXT)                   \
+    X(CMD_FMT_LAB, 40222, GROUP_EXTRA_NOTATION, CSS_LAB, FOLLOW_COPY_TEXT)                   \
+    X(CMD_FMT_LCH, 40223, GROUP_EXTRA_NOTATION, CSS_LCH, FOLLOW_COPY_TEXT)                   \
+    X(CMD_FMT_OKLAB, 40224, GROUP_EXTRA_NOTATION, CSS_OKLAB, FOLLOW_COPY_TEXT)               \
+    X(CMD_FMT_OKLCH, 40225, GROUP_EXTRA_NOTATION, CSS_OKLCH, FOLLOW_COPY_TEXT)               \
+    X(CMD_FMT_DISPLAY_P3, 40226, GROUP_EXTRA_NOTATION, CSS_DISPLAY_P3, FOLLOW_COPY_TEXT)     \
+    X(CMD_FMT_NAMED, 40227, GROUP_EXTRA_NOTATION, CSS_NAMED, FOLLOW_COPY_TEXT)               \
     X(CMD_FMT_UPPERCASE, 40054, GROUP_NONE, 0, FOLLOW_COPY_TEXT)                             \
     X(CMD_DECIMALS_2, 40060, GROUP_DECIMALS, 0, FOLLOW_COPY_TEXT)                            \
     X(CMD_DECIMALS_4, 40061, GROUP_DECIMALS, 1, FOLLOW_COPY_TEXT)                            \
     X(CMD_DECIMALS_6, 40062, GROUP_DECIMALS, 2, FOLLOW_COPY_TEXT)                            \
     X(CMD_COPY_TEXT, 40006, GROUP_NONE, 0, FOLLOW_PUSH_HISTORY)                              \
     X(CMD_COPY_BITMAP, 40021, GROUP_NONE, 0, FOLLOW_PUSH_HISTORY)                            \
+    X(CMD_COPY_CONTRAST, 40228, GROUP_NONE, 0, 0)                                            \
+    X(CMD_CONTRAST_READOUT, 40229, GROUP_NONE, 0, 0)                                         \
     X(CMD_SAVE_BITMAP, 40025, GROUP_NONE, 0, FOLLOW_PUSH_HISTORY)                            \
     X(CMD_SAVE_REDUCED_BITMAP, 40026, GROUP_NONE, 0, FOLLOW_PUSH_HISTORY)                    \
     X(CMD_SAVE_DIRECTORY, 40116, GROUP_NONE, 0, 0)

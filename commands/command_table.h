@@ -18,16 +18,28 @@ extern const CommandName command_names[COMMAND_COUNT];  // in list order
 enum MenuKind : uint8_t { MENU_POPUP, MENU_SUBMENU, MENU_END, MENU_ITEM, MENU_SEPARATOR };
 enum : uint8_t { MENU_CHECKED = 1, MENU_GRAYED = 2 };
 
+// A text in each interface language (UTF-8; "&&" shows one ampersand). Entries are made with
+// both, so a missing translation does not build.
+struct Text {
+    const char* ja;
+    const char* en;
+    constexpr const char* in(int32_t language) const { return language == UI_ENGLISH ? en : ja; }
+};
+
 struct MenuEntry {
     MenuKind kind;
-    uint16_t id;        // 0 for everything but items
-    const char* label;  // UTF-8; "&&" shows one ampersand
-    const char* hint;   // shown after a tab; nullptr for none
-    uint8_t flags;      // MENU_CHECKED, MENU_GRAYED as in the resource
+    uint16_t id;   // 0 for everything but items
+    Text label;    // a popup's resource name in both
+    Text hint;     // shown after a tab; nullptr in both for none
+    uint8_t flags; // MENU_CHECKED, MENU_GRAYED as in the resource
 };
 extern const std::array<MenuEntry, MENU_ENTRY_COUNT> menu_table;
 
 extern const int popup_start[POPUP_COUNT];  // index of each MENU_POPUP entry
+
+// The save-folder dialog's title and the name of its one filter.
+extern const Text SAVE_DIALOG_TITLE;
+extern const Text SAVE_DIALOG_FILTER;
 
 // Accelerator flags and keys as the Win32 values, so a real table builds from them.
 enum : uint8_t { ACCEL_VIRTKEY = 0x01, ACCEL_SHIFT = 0x04, ACCEL_CONTROL = 0x08 };
@@ -39,6 +51,6 @@ struct Accelerator {
     uint16_t id;
 };
 constexpr int ACCEL_CHAR_COUNT = 22;
-constexpr int ACCEL_VIRTKEY_COUNT = 71;
+constexpr int ACCEL_VIRTKEY_COUNT = 76;
 constexpr int ACCEL_COUNT = ACCEL_CHAR_COUNT + ACCEL_VIRTKEY_COUNT;
 extern const Accelerator accelerator_table[];

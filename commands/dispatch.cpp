@@ -54,7 +54,10 @@ void run_action(AppState& s, Platform& window, const CommandFacts& c, int& resul
     if (run_window_action(s, c, result) || run_colour_action(s, window, c) || run_gradation_action(s, c) ||
         run_picture_action(s, window, c))
         return;
-    if (c.group == GROUP_NOTATION) s.text_format = c.value;
+    if (c.group == GROUP_NOTATION) s.text_format = c.value, s.extra_notation = 0;
+    if (c.group == GROUP_EXTRA_NOTATION) s.extra_notation = c.value;
+    if (c.id == CMD_COPY_CONTRAST) copy_contrast(s, window);
+    if (c.id == CMD_CONTRAST_READOUT) s.contrast_readout = !s.contrast_readout;
     if (c.group == GROUP_DECIMALS) s.decimals = c.value;
     if (c.id == CMD_COPY_TEXT) clipboard_copy(s, window);
     if (c.id == CMD_QUIT) window.post_quit();

@@ -7,9 +7,12 @@ int first_menu_index(uint16_t id) {
     return -1;
 }
 
-void set_menu_check(PopupMenus& menus, uint16_t id, bool checked) {
-    const int i = first_menu_index(id);
-    if (i >= 0) menus.check[i] = checked ? CHECK_SET_ON : CHECK_SET_OFF;
+void set_menu_check(PopupMenus& menus, uint16_t id, bool checked, bool every_copy) {
+    for (int i = first_menu_index(id); i >= 0 && i < MENU_ENTRY_COUNT; ++i) {
+        if (menu_table[i].kind != MENU_ITEM || menu_table[i].id != id) continue;
+        menus.check[i] = checked ? CHECK_SET_ON : CHECK_SET_OFF;
+        if (!every_copy) return;
+    }
 }
 
 bool menu_item_checked(const PopupMenus& menus, int index) {

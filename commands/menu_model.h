@@ -3,7 +3,10 @@
 #include <cstdint>
 
 // Entries in menu_table (command_table.h checks that the two agree).
-constexpr int MENU_ENTRY_COUNT = 278;
+constexpr int MENU_ENTRY_COUNT = 322;
+
+// The interface languages: the Japanese texts, as ever the default, and English.
+enum : int32_t { UI_JAPANESE = 0, UI_ENGLISH = 1, UI_LANGUAGE_COUNT = 2 };
 
 // The four popups in resource order: popup, popup_cap, popup_colmix, popup_grad.
 enum : int { POPUP_NORMAL, POPUP_CAPTURE, POPUP_COLMIX, POPUP_GRAD, POPUP_COUNT };
@@ -16,8 +19,8 @@ struct PopupMenus {
 };
 
 // Checks or unchecks the first item with this id in menu order; later copies keep
-// their resource state. An id without an item changes nothing.
-void set_menu_check(PopupMenus& menus, uint16_t id, bool checked);
+// their resource state unless every_copy is set. An id without an item changes nothing.
+void set_menu_check(PopupMenus& menus, uint16_t id, bool checked, bool every_copy = false);
 // State of menu_table[index] as the user would see it.
 bool menu_item_checked(const PopupMenus& menus, int index);
 bool menu_item_grayed(int index);

@@ -7,6 +7,7 @@
 
 #include "app/gradation_area.h"
 #include "commands/actions.h"
+#include "commands/command_table.h"
 #include "export/bmp_writer.h"
 #include "export/quantizer.h"
 
@@ -52,7 +53,8 @@ void choose_save_directory(AppState& s, Platform& p) {
     const int folder = static_cast<int>(std::string_view(s.save_prefix).find_last_of("\\/") + 1);  // 0: none
     char path[PATH_SIZE];
     std::snprintf(path, sizeof path, "%.*s%s", folder, s.save_prefix, PROPOSED_NAME);
-    if (!p.choose_save_path(path, sizeof path)) return;
+    if (!p.choose_save_path(path, sizeof path, SAVE_DIALOG_TITLE.in(s.ui_language), SAVE_DIALOG_FILTER.in(s.ui_language)))
+        return;
     std::memset(s.save_prefix, 0, sizeof s.save_prefix);
     std::memcpy(s.save_prefix, path, strnlen(path, sizeof path - 1));
 }

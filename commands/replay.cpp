@@ -10,9 +10,12 @@ void replay_saved_choices(AppState& s) {
         {GROUP_NOTATION, s.text_format}, {GROUP_DECIMALS, s.decimals},
         {GROUP_SHAPE, s.grad_shape},     {GROUP_REPEAT, s.grad_repeat},
         {GROUP_WAVE, s.grad_wave},       {GROUP_CYCLES, s.grad_half_cycles},
+        {GROUP_SAMPLE, s.sample_size},
     };
     for (const auto& c : choices)
         if (const uint16_t id = command_for_value(c.group, c.value)) set_check_marks(s, id);
+    // An added notation, when chosen, takes the mark from the sixteen.
+    if (const uint16_t id = command_for_value(GROUP_EXTRA_NOTATION, s.extra_notation)) set_check_marks(s, id);
     // The toggles flip in the check-mark step; flipping first keeps the loaded value.
     s.hex_uppercase = s.hex_uppercase ? 0 : 1;
     set_check_marks(s, CMD_FMT_UPPERCASE);

@@ -1,4 +1,4 @@
-// Window modes, refresh rates, chip mode and the return from an edit.
+// Window modes, refresh rates, sample sizes, chip mode and the return from an edit.
 #include "commands/actions.h"
 
 #include <algorithm>
@@ -47,13 +47,28 @@ void toggle_chip_mode(AppState& s, int& result) {
     result = 1;
 }
 
+// F11 and Shift+F11 step through the sizes, wrapping at both ends, and move the mark.
+void step_sample_size(AppState& s, int by) {
+    s.sample_size = (s.sample_size + by + SAMPLE_SIZE_COUNT) % SAMPLE_SIZE_COUNT;
+    set_check_marks(s, command_for_value(GROUP_SAMPLE, s.sample_size));
+}
+
 }  // namespace
 
 bool run_window_action(AppState& s, const CommandFacts& c, int& result) {
     switch (c.group) {
     case GROUP_MODE: choose_window_mode(s, c.value); return true;
     case GROUP_RATE: s.refresh_ms = static_cast<uint16_t>(c.value); return true;
+    case GROUP_SAMPLE: s.sample_size = c.value; return true;
     default: break;
+    }
+    if (c.id == CMD_LANGUAGE) {
+        s.ui_language = s.ui_language == UI_ENGLISH ? UI_JAPANESE : UI_ENGLISH;
+        return true;
+    }
+    if (c.id == CMD_SAMPLE_LARGER || c.id == CMD_SAMPLE_SMALLER) {
+        step_sample_size(s, c.id == CMD_SAMPLE_LARGER ? 1 : -1);
+        return true;
     }
     if (c.id != CMD_CHIP_MODE) return false;
     toggle_chip_mode(s, result);

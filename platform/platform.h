@@ -40,6 +40,8 @@ public:
     virtual Rect monitor_rect(const Rect& window) = 0;
     // The monitor holding the point, or the nearest one.
     Rect monitor_at(Point at) { return monitor_rect({at.x, at.y, at.x + 1, at.y + 1}); }
+    // Every monitor of the desktop, at most `max` of them into `out`; returns how many.
+    virtual int list_monitors(Rect* out, int max) = 0;
     // The system's button-face colour, for the capture and gradation title-bar buttons.
     virtual ColorRef button_face_color() { return 0xF0F0F0; }
     // The system's 3D edge colours, for the capture button.
@@ -63,8 +65,8 @@ public:
     virtual void start_system_move() = 0;
     virtual void invalidate() = 0;
     virtual void present(const Image& frame) = 0;  // frame is the whole client area
-    // The popup with the check marks as the commands last wrote them.
-    virtual void show_popup(int popup_index, Point screen_at, const PopupMenus& marks) = 0;
+    // The popup in the interface language, with the check marks as the commands last wrote them.
+    virtual void show_popup(int popup_index, Point screen_at, const PopupMenus& marks, int32_t language) = 0;
     virtual void post_quit() = 0;
 
     // Clipboard; false when it is busy or refuses (nothing changed then).
@@ -83,8 +85,9 @@ public:
     // is left as it was. A read-only file is the user's "do not change": it is left as it
     // is and the call fails.
     virtual bool write_file_atomic(const char* path, const uint8_t* data, size_t size) = 0;
-    // Modal save dialog; path holds the proposal and receives the choice.
-    virtual bool choose_save_path(char* path, size_t size) = 0;
+    // Modal save dialog with this title and one filter, for every file, of this name (UTF-8);
+    // path holds the proposal and receives the choice.
+    virtual bool choose_save_path(char* path, size_t size, const char* title, const char* filter_name) = 0;
 
     // Drawing surfaces: memory the platform can also draw text into.
     virtual Image create_surface(int width, int height) = 0;

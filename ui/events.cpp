@@ -196,7 +196,7 @@ void on_left_up(AppState& s, Platform& p) {
 void on_right_down(AppState& s, Platform& p) {
     const Point at = p.pointer_pos();
     if (!s.dragging) {
-        p.show_popup(mode_info(s.window_mode).popup, at, s.popup_menus);
+        p.show_popup(mode_info(s.window_mode).popup, at, s.popup_menus, s.ui_language);
         return;
     }
     if (s.window_mode == MODE_GRADATION) return;

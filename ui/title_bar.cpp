@@ -4,7 +4,9 @@
 #include <cstdio>
 
 #include "export/color_text.h"
+#include "export/contrast.h"
 #include "ui/layout.h"
+#include "ui/sample.h"
 
 namespace {
 
@@ -60,7 +62,7 @@ ColorRef contrast_color(ColorRef c) {
 
 void sample_current_color(AppState& s, Platform& p) {
     if (!s.hold) {
-        s.current_color = p.read_screen_pixel(s.pointer_pos);
+        s.current_color = sample_screen(s, p, s.pointer_pos);
         // Hue, lightness and saturation follow only in the HLS panel, not in its overview.
         if (s.window_mode == MODE_HLS_PANEL) derive_current_components(s);
         else split_current_color(s);
@@ -77,8 +79,12 @@ void compose_common_title(const AppState& s, Image& back, Size size, Platform& p
     fill_box(back, 0, 0, size.width, TITLE_BAR_HEIGHT, title_bar_color(s));
     frame_box(back, 0, 0, size.width, size.height, s.has_focus ? FRAME_FOCUSED_COLOR : FRAME_UNFOCUSED_COLOR);
 
-    char readout[16];
-    format_title_readout(s.current_color, s.text_format, s.hex_uppercase, readout);
+    char readout[CONTRAST_TEXT_SIZE];
+    // The panels that show in and out may show their contrast instead of the colour code.
+    if (s.contrast_readout && (s.window_mode == MODE_MIX_PANEL || s.window_mode == MODE_RECORD_PANEL))
+        format_contrast_readout(s.in_color, s.out_color, readout);
+    else
+        format_title_readout(s.current_color, s.text_format, s.hex_uppercase, readout);
     const char* text = s.edit_target == EDIT_IN ? "EDIT IN " : s.edit_target == EDIT_OUT ? "EDIT OUT" : readout;
     p.draw_text(back, TITLE_TEXT_AT.x, TITLE_TEXT_AT.y, text, title_text_color(s));
 

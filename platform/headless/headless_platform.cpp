@@ -28,11 +28,21 @@ Rect HeadlessPlatform::monitor_rect(const Rect& w) {
     return *best;
 }
 
+int HeadlessPlatform::list_monitors(Rect* out, int max) {
+    const Rect desktop = {screen_origin.x, screen_origin.y, screen_origin.x + screen.image.width,
+                          screen_origin.y + screen.image.height};
+    if (monitors.empty() && max > 0) return out[0] = desktop, 1;
+    const int n = std::min<int>(max, static_cast<int>(monitors.size()));
+    std::copy_n(monitors.begin(), n, out);
+    return n;
+}
+
 ColorRef HeadlessPlatform::read_screen_pixel(Point at) {
     return get_pixel(screen.image, at.x - screen_origin.x, at.y - screen_origin.y);
 }
 
 bool HeadlessPlatform::read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) {
+    ++block_reads;
     if (screen_read_fails) return false;
     const int x = sx - screen_origin.x, y = sy - screen_origin.y;
     if (x < 0 || y < 0 || x + w > screen.image.width || y + h > screen.image.height) ++reads_outside;
@@ -56,8 +66,9 @@ void HeadlessPlatform::present(const Image& frame) {
     copy_block(last_frame.image, 0, 0, frame, 0, 0, frame.width, frame.height);
 }
 
-void HeadlessPlatform::show_popup(int popup_index, Point screen_at, const PopupMenus&) {
+void HeadlessPlatform::show_popup(int popup_index, Point screen_at, const PopupMenus&, int32_t language) {
     popups.emplace_back(popup_index, screen_at);
+    popup_language = language;
 }
 
 bool HeadlessPlatform::set_clipboard_text(const char* text) {
@@ -98,8 +109,9 @@ bool HeadlessPlatform::write_file_atomic(const char* path, const uint8_t* data, 
     return true;
 }
 
-bool HeadlessPlatform::choose_save_path(char* path, size_t size) {
+bool HeadlessPlatform::choose_save_path(char* path, size_t size, const char* title, const char*) {
     dialog_proposal = path;
+    dialog_title = title;
     if (dialog_answer.empty() || dialog_answer.size() + 1 > size) return false;
     std::memcpy(path, dialog_answer.c_str(), dialog_answer.size() + 1);
     return true;

@@ -49,10 +49,13 @@ public:
     CursorId cursor = CURSOR_ARROW;
     int invalidations = 0;
     int reads_outside = 0;  // screen block reads that reached past the desktop
+    int block_reads = 0;
     int presents = 0;
     int system_moves = 0;
     ImageBuffer last_frame;
     std::vector<std::pair<int, Point>> popups;
+    int32_t popup_language = -1;  // of the last popup shown
+    std::string dialog_title;     // of the last save dialog
     bool quit_posted = false;
     std::string clipboard_text;
     std::vector<uint8_t> clipboard_bitmap;  // the packed DIB as handed over
@@ -65,6 +68,7 @@ public:
     uint32_t now_ms() override { return clock; }
     Size screen_size() override;
     Rect monitor_rect(const Rect& window) override;
+    int list_monitors(Rect* out, int max) override;
     ColorRef read_screen_pixel(Point at) override;
     bool read_screen_block(Image& dst, int dx, int dy, int sx, int sy, int w, int h) override;
     Point pointer_pos() override { return pointer; }
@@ -78,7 +82,7 @@ public:
     void start_system_move() override { ++system_moves; }
     void invalidate() override { ++invalidations; }
     void present(const Image& frame) override;
-    void show_popup(int popup_index, Point screen_at, const PopupMenus& marks) override;
+    void show_popup(int popup_index, Point screen_at, const PopupMenus& marks, int32_t language) override;
     void post_quit() override { quit_posted = true; }
     bool set_clipboard_text(const char* text) override;
     bool set_clipboard_bitmap(const uint8_t* dib, size_t size) override;
@@ -86,7 +90,7 @@ public:
     std::string exe_dir() override { return directory; }
     bool read_file(const char* path, size_t max_bytes, std::vector<uint8_t>& out) override;
     bool write_file_atomic(const char* path, const uint8_t* data, size_t size) override;
-    bool choose_save_path(char* path, size_t size) override;
+    bool choose_save_path(char* path, size_t size, const char* title, const char* filter_name) override;
     Image create_surface(int width, int height) override;
     void draw_text(Image& target, int x, int y, const char* text, ColorRef color) override;
 

@@ -9,8 +9,10 @@ static UINT resource_flags(int index) {
     return ((e.flags & MENU_CHECKED) ? MF_CHECKED : 0u) | (menu_item_grayed(index) ? MF_GRAYED : 0u);
 }
 
-void build_menus(Win32Platform& p) {
+void build_menus(Win32Platform& p, int32_t language) {
+    if (p.menus) DestroyMenu(p.menus);
     p.menus = CreateMenu();
+    p.menu_language = language;
     p.menu_places.assign(MENU_ENTRY_COUNT, Win32MenuPlace{});
     std::vector<HMENU> open;  // the popup or submenu being filled, innermost last
     for (int i = 0; i < MENU_ENTRY_COUNT; ++i) {
@@ -18,8 +20,10 @@ void build_menus(Win32Platform& p) {
         HMENU parent = open.empty() ? p.menus : open.back();
         const UINT position = static_cast<UINT>(GetMenuItemCount(parent));
         // Labels are UTF-8: through the wide calls they show right on any code page.
-        std::wstring text = e.label ? widen(e.label, CP_UTF8) : std::wstring();
-        if (e.hint) text += L"\t" + widen(e.hint, CP_UTF8);
+        const char* label = e.label.in(language);
+        const char* hint = e.hint.in(language);
+        std::wstring text = label ? widen(label, CP_UTF8) : std::wstring();
+        if (hint) text += L"\t" + widen(hint, CP_UTF8);
         switch (e.kind) {
         case MENU_POPUP:
         case MENU_SUBMENU: {
@@ -42,7 +46,9 @@ void build_menus(Win32Platform& p) {
             break;
         }
     }
+}
 
+void build_accelerators(Win32Platform& p) {
     ACCEL table[ACCEL_COUNT];
     for (int i = 0; i < ACCEL_COUNT; ++i) {
         const Accelerator& a = accelerator_table[i];
@@ -68,8 +74,9 @@ void sync_popup(Win32Platform& p, int popup_index, const PopupMenus& marks) {
     }
 }
 
-void Win32Platform::show_popup(int popup_index, Point screen_at, const PopupMenus& marks) {
-    if (!menus || popup_index < 0 || popup_index >= POPUP_COUNT) return;
+void Win32Platform::show_popup(int popup_index, Point screen_at, const PopupMenus& marks, int32_t language) {
+    if (popup_index < 0 || popup_index >= POPUP_COUNT) return;
+    if (!menus || menu_language != language) build_menus(*this, language);
     sync_popup(*this, popup_index, marks);
     // The owner must be in the foreground, or the menu does not close when the user
     // clicks elsewhere.

@@ -68,7 +68,7 @@ int run_app(HINSTANCE instance, int show_command) {
         Win32Platform p(instance);
         Win32App app{s, p};
         p.window = create_main_window(instance, app);
-        build_menus(p);
+        build_accelerators(p);
         s.last_frame = p.now_ms();
         start_app(s, p);
         app.ready = true;

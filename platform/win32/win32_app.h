@@ -12,8 +12,10 @@ struct Win32App {
 
 LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
-// Builds the four popups and the accelerator table from the command table.
-void build_menus(Win32Platform& p);
+// Builds the four popups from the menu table in a language, replacing those built before.
+void build_menus(Win32Platform& p, int32_t language);
+// Builds the accelerator table from the command table.
+void build_accelerators(Win32Platform& p);
 // Brings the check marks of popup n in line with the marks the commands wrote.
 void sync_popup(Win32Platform& p, int popup_index, const PopupMenus& marks);
 

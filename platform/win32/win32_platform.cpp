@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -85,6 +86,21 @@ Rect Win32Platform::monitor_rect(const Rect& r) {
     }
     const RECT& m = info.rcMonitor;
     return {m.left, m.top, m.right, m.bottom};
+}
+
+int Win32Platform::list_monitors(Rect* out, int max) {
+    struct Found { Rect* out; int max, count; } found{out, max, 0};
+    const auto add = [](HMONITOR, HDC, LPRECT r, LPARAM data) -> BOOL {
+        Found& f = *reinterpret_cast<Found*>(data);
+        if (f.count < f.max) f.out[f.count++] = {r->left, r->top, r->right, r->bottom};
+        return TRUE;
+    };
+    EnumDisplayMonitors(nullptr, nullptr, add, reinterpret_cast<LPARAM>(&found));
+    if (found.count == 0 && max > 0) {  // as monitor_rect: the primary screen when the system says nothing
+        const Size primary = screen_size();
+        out[found.count++] = {0, 0, primary.width, primary.height};
+    }
+    return found.count;
 }
 
 ColorRef Win32Platform::button_face_color() { return static_cast<ColorRef>(GetSysColor(COLOR_BTNFACE)); }
@@ -220,9 +236,11 @@ bool Win32Platform::put_on_clipboard(UINT format, const void* data, size_t size,
 }
 
 bool Win32Platform::set_clipboard_text(const char* text) {
-    // The colour texts fit a 40-byte block with their terminator; longer text is cut.
-    constexpr size_t BLOCK = 40;
-    return put_on_clipboard(CF_TEXT, text, strnlen(text, BLOCK - 1), BLOCK);
+    // The sixteen colour texts go in a 40-byte block with their terminator; a longer text
+    // (the CSS notations) gets a block of its own size.
+    constexpr size_t BLOCK = 40, LONGEST = 1024;
+    const size_t n = strnlen(text, LONGEST);
+    return put_on_clipboard(CF_TEXT, text, n, std::max(BLOCK, n + 1));
 }
 
 bool Win32Platform::set_clipboard_bitmap(const uint8_t* dib, size_t size) {
@@ -290,7 +308,7 @@ bool Win32Platform::write_file_atomic(const char* path, const uint8_t* data, siz
     return false;
 }
 
-bool Win32Platform::choose_save_path(char* path, size_t size) {
+bool Win32Platform::choose_save_path(char* path, size_t size, const char* title_text, const char* filter_name) {
     // The proposal is a path prefix: its folder opens the dialog, its last part is the
     // proposed name.
     if (size == 0) return false;
@@ -301,14 +319,9 @@ bool Win32Platform::choose_save_path(char* path, size_t size) {
     wchar_t file[MAX_PATH] = {};
     wcsncpy(file, widen(proposal.c_str() + name_at, CP_ACP).c_str(), MAX_PATH - 1);
 
-    // "全てのディレクトリ" (all directories) with "*.*", and the dialog's title.
-    std::wstring filter = widen("\xE5\x85\xA8\xE3\x81\xA6\xE3\x81\xAE\xE3\x83\x87\xE3\x82\xA3\xE3\x83"
-                                "\xAC\xE3\x82\xAF\xE3\x83\x88\xE3\x83\xAA", CP_UTF8);
+    std::wstring filter = widen(filter_name, CP_UTF8);
     filter.append(1, L'\0').append(L"*.*").append(2, L'\0');
-    const std::wstring title = widen("\xE3\x83\x93\xE3\x83\x83\xE3\x83\x88\xE3\x83\x9E\xE3\x83\x83\xE3\x83"
-                                     "\x97\xE4\xBF\x9D\xE5\xAD\x98\xE3\x83\x87\xE3\x82\xA3\xE3\x83\xAC\xE3"
-                                     "\x82\xAF\xE3\x83\x88\xE3\x83\xAA\xE3\x81\xAE\xE8\xA8\xAD\xE5\xAE\x9A",
-                                     CP_UTF8);
+    const std::wstring title = widen(title_text, CP_UTF8);
     OPENFILENAMEW ofn = {};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = window;

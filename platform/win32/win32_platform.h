@@ -39,6 +39,7 @@ public:
     HFONT font = nullptr;
     HDC screen_dc = nullptr;
     HMENU menus = nullptr;        // menu bar whose submenus are the four popups
+    int32_t menu_language = -1;   // the language they were built in
     HACCEL accelerators = nullptr;
     std::vector<Win32MenuPlace> menu_places;  // one per entry of the menu table
     HCURSOR cursors[CURSOR_COUNT] = {};
@@ -52,6 +53,7 @@ public:
     uint32_t now_ms() override;
     Size screen_size() override;
     Rect monitor_rect(const Rect& r) override;
+    int list_monitors(Rect* out, int max) override;
     ColorRef button_face_color() override;
     EdgeColors edge_colors() override;
     ColorRef read_screen_pixel(Point at) override;
@@ -67,7 +69,7 @@ public:
     void start_system_move() override;
     void invalidate() override;
     void present(const Image& frame) override;
-    void show_popup(int popup_index, Point screen_at, const PopupMenus& marks) override;
+    void show_popup(int popup_index, Point screen_at, const PopupMenus& marks, int32_t language) override;
     void post_quit() override;
     bool set_clipboard_text(const char* text) override;
     bool set_clipboard_bitmap(const uint8_t* dib, size_t size) override;
@@ -75,7 +77,7 @@ public:
     std::string exe_dir() override;
     bool read_file(const char* path, size_t max_bytes, std::vector<uint8_t>& out) override;
     bool write_file_atomic(const char* path, const uint8_t* data, size_t size) override;
-    bool choose_save_path(char* path, size_t size) override;
+    bool choose_save_path(char* path, size_t size, const char* title, const char* filter_name) override;
     Image create_surface(int width, int height) override;
     void draw_text(Image& target, int x, int y, const char* text, ColorRef color) override;
 

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "ui/panels/panels.h"
+#include "ui/sample.h"
 #include "ui/title_bar.h"
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 constexpr Point TEXT_AT = {2, 1};
 
 // The chip has no fixed state: it always shows what is under the pointer.
-void prepare(AppState& s, Platform& p) { s.current_color = p.read_screen_pixel(s.pointer_pos); }
+void prepare(AppState& s, Platform& p) { s.current_color = sample_screen(s, p, s.pointer_pos); }
 
 void compose(const AppState& s, Image& chip, Platform& p) {
     fill_box(chip, 0, 0, chip.width, chip.height, s.current_color);
