@@ -156,7 +156,6 @@ constexpr ExtensionField EXTENSION_FIELDS[EXTENSION_FIELD_COUNT] = {
 };
 
 void decode_extension(AppState& s, const uint8_t* data, size_t size) {
-    for (const ExtensionField& f : EXTENSION_FIELDS) s.*f.field = 0;
     const uint8_t* block = data + SETTINGS_SIZE;
     if (size < SETTINGS_SIZE + EXTENSION_HEADER_SIZE || std::memcmp(block, EXTENSION_MARKER, 4) != 0) return;
     const size_t n = get_le(block + 4, 2);

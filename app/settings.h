@@ -33,7 +33,7 @@ std::vector<uint8_t> settings_file(const AppState& s);
 // file takes its leading bytes from the file and the rest from its current value. No value
 // of the layout is checked here. The extension's settings come from a whole block after the
 // layout; a field it lacks or holds out of range, or a block that is absent, cut or marked
-// otherwise, gives their defaults.
+// otherwise, leaves them as they are (the defaults, at start).
 bool decode_settings(AppState& s, const uint8_t* data, size_t size);
 
 // Brings every loaded value that indexes a table or sizes something into its range,

@@ -95,7 +95,8 @@ Fields fields(const Picker& t) {
             // The clipboard bitmap's size and its first and last pixel.
             {"bitmap", bitmap.empty() ? "" : text("%dx%d ", bs.width, bs.height) + hex(bitmap.front()) + " " + hex(bitmap.back())},
             {"files", files}, {"saved", n(s.save_counter)}, {"prefix", s.save_prefix}, {"dialog", t.p.dialog_proposal},
-            {"warnings", n(t.p.warnings)}, {"cursor", cursor(t.p.cursor)}, {"writing_cursor", cursor(t.p.cursor_at_write)}};
+            {"warnings", n(t.p.warnings)}, {"title", t.p.dialog_title},
+            {"extension", text("%d %d %d %d", s.sample_size, s.ui_language, s.extra_notation, s.contrast_readout)}, {"cursor", cursor(t.p.cursor)}, {"writing_cursor", cursor(t.p.cursor_at_write)}};
 }
 
 // From the Picker in a mode (then setup), a run of commands: the last one's result and, as
@@ -198,6 +199,12 @@ TEST(Commands, EachRowFromAKnownState) {
          "format=FMT_RGB_REAL; decimals=DECIMALS_2; clipboard=0.25, 0.50, 1.00; checked=FMT_RGB_REAL DECIMALS_2",
          [](S s) { colour(s, 0xFF8040); }},
         {"Ctrl+C copies the colour and records it", RGB, {CMD_COPY_TEXT}, 0, "clipboard=0x123456; history=123456 1..7"},
+        {"an added notation copies in it and takes the mark from the sixteen", RGB, {CMD_FMT_HTML, CMD_FMT_OKLCH}, 0,
+         "format=FMT_HTML; extension=0 0 6 0; clipboard=oklch(0.6269 0.2005 262.18); checked=FMT_OKLCH", [](S s) { colour(s, 0xFF8040); }},
+        {"one of the sixteen takes it back", RGB, {CMD_FMT_NAMED, CMD_FMT_C}, 0, "clipboard=0x123456; checked=FMT_C"},
+        {"Ctrl+Shift+C copies the contrast of in and out", RGB, {CMD_COPY_CONTRAST}, 0, "clipboard=2.28:1 fail"},
+        {"F12 and Ctrl+F12 flip the contrast readout and the language; the dialog speaks it", RGB,
+         {CMD_CONTRAST_READOUT, CMD_LANGUAGE, CMD_SAVE_DIRECTORY}, 0, "extension=0 1 0 1; dialog=C:\\Tintora\\bmp_; title=Choose the save folder"},
         {"the area modes copy their picture, never text", GRAD, {CMD_FMT_HTML}, 0,
          "format=FMT_HTML; checked=FMT_HTML; bitmap=4x3 FF FF"},
         {"Ctrl+C in the capture view copies the area", CAPTURE, {CMD_COPY_TEXT}, 0, "bitmap=4x3 FF FF"},
@@ -213,7 +220,7 @@ TEST(Commands, EachRowFromAKnownState) {
          "files=C:\\Tintora\\bmp_01.bmp:1090; saved=1; writing_cursor=wait; cursor=arrow",
          nullptr, [](HeadlessPlatform& p) { p.cursor = CURSOR_PICK; }},
         {"the dialog opens on bmp_ in the prefix's folder; what it confirms is where the next file goes", RGB,
-         {CMD_SAVE_DIRECTORY, CMD_SAVE_BITMAP}, 0, "dialog=C:\\Tintora\\bmp_; prefix=D:\\pics\\shot_; "
+         {CMD_SAVE_DIRECTORY, CMD_SAVE_BITMAP}, 0, "dialog=C:\\Tintora\\bmp_; title=ビットマップ保存ディレクトリの設定; prefix=D:\\pics\\shot_; "
          "files=D:\\pics\\shot_01.bmp:90; saved=1; history=123456 1..7",
          [](S s) { std::strcpy(s.save_prefix, "C:\\Tintora\\old_"); },
          [](HeadlessPlatform& p) { p.dialog_answer = "D:\\pics\\shot_"; }},
@@ -221,7 +228,7 @@ TEST(Commands, EachRowFromAKnownState) {
         {"a save cut short keeps the old file of its number and the counter, leaves no side file, and warns", CAPTURE,
          {CMD_SAVE_BITMAP, CMD_SAVE_REDUCED_BITMAP}, 0, "warnings=2; writing_cursor=wait", nullptr, [](HeadlessPlatform& p) {
              p.files["C:\\Tintora\\bmp_01.bmp"] = {'o', 'l', 'd'}, p.fault = FileFault::disk_full, p.fail_after_bytes = 89; }},
-        {"a cancelled dialog keeps the prefix", RGB, {CMD_SAVE_DIRECTORY}, 0, "dialog=bmp_",
+        {"a cancelled dialog keeps the prefix", RGB, {CMD_SAVE_DIRECTORY}, 0, "dialog=bmp_; title=ビットマップ保存ディレクトリの設定",
          [](S s) { std::strcpy(s.save_prefix, "x"); }},
         {"Ctrl+T in the compact mode keeps it", MODE_COMPACT, {CMD_CHIP_MODE}, 1,
          "chip=1; rate=RATE_20; saved_rate=RATE_10; focus=-1; return=MODE_COMPACT; checked=MODE_COMPACT CHIP_MODE"},
@@ -276,17 +283,19 @@ TEST(Commands, EachRowFromAKnownState) {
 }
 
 // Only the loaded choices are checked: values with no item of their own (a rate of 123 ms, 5 half
-// cycles) or out of range check nothing, and the toggles keep their loaded value.
+// cycles) or out of range check nothing, the toggles keep their loaded value, and an added notation
+// takes the mark from the sixteen.
 TEST(Commands, StartUpReplayChecksExactlyTheLoadedChoices) {
-    const struct { int32_t mode, rate, format, decimals, shape, repeat, wave, cycles, upper, out_at_mid;
+    const struct { int32_t mode, rate, format, decimals, shape, repeat, wave, cycles, upper, out_at_mid, sample, extra;
                    const char* checked; } cases[] = {
-        {MIX, 123, FMT_CSS, 2, SHAPE_LINEAR, REPEAT_INFINITE, WAVE_SINE, 5, 1, 0,
-         "MODE_MIX_PANEL GRAD_SHAPE_LINEAR WAVE_SINE GRAD_REPEAT_INFINITE FMT_CSS FMT_UPPERCASE DECIMALS_6"},
-        {10, 100, 16, -1, 8, -1, 4, 1, 0, 1, "RATE_10 GRAD_CYCLES_0_5 GRAD_OUT_AT_MID"},
-        {-1, 500, -1, 3, -1, 3, -1, 0, 0, 0, "RATE_2"},
+        {MIX, 123, FMT_CSS, 2, SHAPE_LINEAR, REPEAT_INFINITE, WAVE_SINE, 5, 1, 0, 3, 8,
+         "MODE_MIX_PANEL SAMPLE_11 GRAD_SHAPE_LINEAR WAVE_SINE GRAD_REPEAT_INFINITE FMT_NAMED FMT_UPPERCASE DECIMALS_6"},
+        {10, 100, 16, -1, 8, -1, 4, 1, 0, 1, 0, 0, "RATE_10 SAMPLE_1 GRAD_CYCLES_0_5 GRAD_OUT_AT_MID"},
+        {-1, 500, -1, 3, -1, 3, -1, 0, 0, 0, 7, 9, "RATE_2"},
     };
     for (const auto& c : cases) {
         Picker t(RGB);
+        t.s.sample_size = c.sample, t.s.extra_notation = c.extra;
         t.s.window_mode = c.mode, t.s.refresh_ms = c.rate, t.s.text_format = c.format, t.s.decimals = c.decimals;
         t.s.grad_shape = c.shape, t.s.grad_repeat = c.repeat, t.s.grad_wave = c.wave, t.s.grad_half_cycles = c.cycles;
         t.s.hex_uppercase = c.upper, t.s.grad_out_at_mid = c.out_at_mid, t.s.image_valid = 0, t.s.panel_focus = -1;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <limits>
@@ -11,6 +12,7 @@
 
 #include "app/settings.h"
 #include "export/color_text.h"
+#include "export/css_color.h"
 #include "ui/frame.h"
 #include "ui_fixture.h"
 
@@ -59,6 +61,7 @@ std::unique_ptr<AppState> unusual_state() {
     for (int i = 0; i < RECORDED_COUNT; ++i) s->recorded[i] = 0x010203u * static_cast<uint32_t>(i + 1);
     std::memset(s->save_prefix, 'x', sizeof s->save_prefix);  // bytes after the terminator count too
     std::memcpy(s->save_prefix, "D:\\pics\\shot_", 14);
+    s->sample_size = 5, s->ui_language = 1, s->extra_notation = 8, s->contrast_readout = 1;
     return s;
 }
 
@@ -94,11 +97,49 @@ TEST(SettingsLayout, FieldsAtTheirOffsetsLittleEndian) {
     EXPECT_EQ(0, std::memcmp(b.data() + 206, s->save_prefix, PATH_SIZE));
 }
 
+// The settings after the layout, as loaded: sample size, language, extra notation, contrast readout.
+std::array<int, EXTENSION_FIELD_COUNT> extension(const AppState& s) {
+    return {s.sample_size, s.ui_language, s.extra_notation, s.contrast_readout};
+}
+
+// The block after the layout: absent in a file of defaults, which stays 466 bytes; each field at
+// each value and one past its last (the default then); fields beyond N at their defaults, bytes
+// beyond the fields known ignored; another marker, an N past the end, or a cut header: defaults.
+TEST(SettingsFile, ExtensionBlockAfterTheLayout) {
+    EXPECT_EQ(settings_file(*fresh_state()), defaults());
+    const int counts[EXTENSION_FIELD_COUNT] = {SAMPLE_SIZE_COUNT, UI_LANGUAGE_COUNT, CSS_NOTATION_COUNT + 1, 2};
+    for (int field = 0; field < EXTENSION_FIELD_COUNT; ++field)
+        for (int v = 0; v <= counts[field]; ++v) {
+            Bytes file(defaults());
+            file.insert(file.end(), {'T', 'N', 'X', '1', 4, 0, 0, 0, 0, 0});
+            file[SETTINGS_SIZE + EXTENSION_HEADER_SIZE + field] = static_cast<uint8_t>(v);
+            std::array<int, EXTENSION_FIELD_COUNT> want{};
+            want[field] = v < counts[field] ? v : 0;
+            const auto s = start(&file);
+            EXPECT_EQ(extension(*s), want) << "field " << field << " at " << v;
+            const Bytes saved = settings_file(*s);  // the block again, or none for the defaults
+            EXPECT_EQ(Bytes(saved.begin() + SETTINGS_SIZE, saved.end()),
+                      v && v < counts[field] ? Bytes(file.begin() + SETTINGS_SIZE, file.end()) : Bytes{}) << field << " at " << v;
+        }
+    const struct { const char* name; Bytes block; std::array<int, EXTENSION_FIELD_COUNT> want; } rows[] = {
+        {"N of 1", {'T', 'N', 'X', '1', 1, 0, 3, 1, 1, 1}, {3, 0, 0, 0}},
+        {"N of 6, the last two unknown", {'T', 'N', 'X', '1', 6, 0, 3, 1, 2, 1, 9, 9}, {3, 1, 2, 1}},
+        {"another marker", {'T', 'N', 'X', '2', 4, 0, 3, 1, 2, 1}, {}},
+        {"N past the end", {'T', 'N', 'X', '1', 5, 0, 3, 1, 2, 1}, {}},
+        {"N of 256, its high byte", {'T', 'N', 'X', '1', 0, 1, 3, 1, 2, 1}, {}},
+        {"cut inside the header", {'T', 'N', 'X', '1', 4}, {}}};
+    for (const auto& r : rows) {
+        Bytes file(defaults());
+        file.insert(file.end(), r.block.begin(), r.block.end());
+        EXPECT_EQ(extension(*start(&file)), r.want) << r.name;
+    }
+}
+
 // The unusual file loads bit for bit, bytes past the layout ignored; with its marker changed
 // anywhere (here its last character), or with no file, the defaults.
 TEST(SettingsFile, RoundTripBitForBitMarkerAndNoFile) {
     Bytes file = encoded(*unusual_state());
-    file.resize(SETTINGS_SIZE + 40, 0xAB);
+    file.resize(SETTINGS_SIZE + 40, 0xAB);  // no extension block
     const auto s = start(&file);
     EXPECT_TRUE(same_persisted(*s, file));
     EXPECT_EQ(s->cur_r, 0x56) << "the components follow the loaded colour";
@@ -173,22 +214,24 @@ TEST(SettingsFile, EveryCutAndBitFlipLoadsPaintsAndResavesStably) {
     HeadlessApp kept;
     kept.start();
     HeadlessPlatform& p = kept.p;
-    const Bytes full = encoded(*unusual_state());
-    for (size_t k = 0; k <= SETTINGS_SIZE * 9; ++k) {  // cut to k bytes, then bit k - SETTINGS_SIZE - 1 flipped
+    const Bytes full = settings_file(*unusual_state());  // with the extension block
+    const size_t n = full.size();
+    for (size_t k = 0; k <= n * 9; ++k) {  // cut to k bytes, then bit k - n - 1 flipped
         Bytes& file = p.files[PATH] = full;
-        if (k <= SETTINGS_SIZE) file.resize(k);
-        else file[(k - SETTINGS_SIZE - 1) / 8] ^= static_cast<uint8_t>(1u << ((k - SETTINGS_SIZE - 1) % 8));
-        SCOPED_TRACE(k <= SETTINGS_SIZE ? "cut to " + std::to_string(k) : "bit " + std::to_string(k - SETTINGS_SIZE - 1) + " flipped");
+        if (k <= n) file.resize(k);
+        else file[(k - n - 1) / 8] ^= static_cast<uint8_t>(1u << ((k - n - 1) % 8));
+        SCOPED_TRACE(k <= n ? "cut to " + std::to_string(k) : "bit " + std::to_string(k - n - 1) + " flipped");
         const auto s = std::make_unique<AppState>(), again = std::make_unique<AppState>();
         start_app(*s, p, &kept.s);
-        if (k <= SETTINGS_SIZE) {
+        if (k <= n) {
             Bytes want(defaults());
-            if (k >= SETTINGS_MARKER_SIZE) std::copy(full.begin(), full.begin() + static_cast<long>(k), want.begin());
+            if (k >= SETTINGS_MARKER_SIZE) std::copy(full.begin(), full.begin() + static_cast<long>(std::min(k, SETTINGS_SIZE)), want.begin());
             EXPECT_TRUE(same_persisted(*s, want));
+            EXPECT_EQ(extension(*s), k == n ? extension(*unusual_state()) : decltype(extension(*s)){});
         }
         ASSERT_EQ(save_settings(*s, p), 1);
         start_app(*again, p, &kept.s);
-        EXPECT_EQ(encoded(*again), p.files.at(PATH));
+        EXPECT_EQ(settings_file(*again), p.files.at(PATH));
         for (int mode = 0; mode < MODE_COUNT; ++mode) {
             s->window_mode = mode;
             paint_window(*s, p, PRESENT_ALWAYS);

@@ -6,6 +6,7 @@
 
 #include "app/state.h"
 #include "export/color_text.h"
+#include "export/css_color.h"
 
 #define REQUIRE(cond) \
     ((cond) ? void() : (std::fprintf(stderr, "broken invariant: %s (line %d)\n", #cond, __LINE__), std::abort()))
@@ -39,6 +40,8 @@ inline const char* broken_range(const AppState& s) {
     IN_RANGE(s.current_color <= 0xFFFFFFu);
     for (const ColorRef c : s.recorded) IN_RANGE(c <= 0xFFFFFFu);
     IN_RANGE(std::memchr(s.save_prefix, 0, sizeof s.save_prefix) != nullptr);
+    IN_RANGE(within(s.sample_size, 0, SAMPLE_SIZE_COUNT - 1) && within(s.ui_language, 0, UI_LANGUAGE_COUNT - 1));
+    IN_RANGE(within(s.extra_notation, 0, CSS_NOTATION_COUNT) && within(s.contrast_readout, 0, 1));
 #undef IN_RANGE
     return nullptr;
 }

@@ -1,5 +1,6 @@
-// Fuzzer: arbitrary qv.ini contents through loading, checks, fix-ups, saving and reloading; and the
-// other way round, every record within the fuzzers' ranges kept by a save and a restart.
+// Fuzzer: arbitrary qv.ini contents, its extension block included, through loading, checks, fix-ups,
+// saving and reloading; and the other way round, every record within the fuzzers' ranges kept by a
+// save and a restart.
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -21,11 +22,7 @@ std::unique_ptr<AppState> start_with(const Bytes& file) {
     return std::move(app.state);
 }
 
-Bytes encoded(const AppState& s) {
-    Bytes out(SETTINGS_SIZE);
-    encode_settings(s, out.data());
-    return out;
-}
+Bytes encoded(const AppState& s) { return settings_file(s); }
 
 // The saved bytes without the fields that loading sets anew by design: the place beside the
 // pointer, chip mode, and hold in the area modes.
