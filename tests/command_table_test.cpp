@@ -94,7 +94,7 @@ TEST(MenuModel, ACheckMarkChangesTheFirstItemInMenuOrderOrEveryCopy) {
     EXPECT_TRUE(std::equal(m.check, m.check + MENU_ENTRY_COUNT, PopupMenus{}.check));
     const auto find = [](int from) { while (menu_table[from].id != CMD_MODE_GRADATION) ++from; return from; };
     const int first = find(0), grad = find(popup_start[POPUP_GRAD]);
-    for (const auto [on, every] : {std::pair{true, false}, {false, false}, {false, true}}) {
+    for (const auto& [on, every] : {std::pair{true, false}, {false, false}, {false, true}}) {
         set_menu_check(m, CMD_MODE_GRADATION, on, every);
         // Otherwise popup_grad's item keeps its resource state; indexes outside the table are unchecked.
         EXPECT_EQ(seq(menu_item_checked(m, first), menu_item_checked(m, grad), menu_item_checked(m, -1),

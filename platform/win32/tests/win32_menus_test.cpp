@@ -18,14 +18,17 @@ std::wstring wide(const char* utf8) {
 struct Built {
     PopupMenus marks;
     Win32Platform p{GetModuleHandleW(nullptr)};
-    Built() { build_menus(p); }
+    Built() { build_menus(p, UI_JAPANESE), build_accelerators(p); }
     UINT state_of(int entry) {
         return GetMenuState(p.menu_places[entry].menu, p.menu_places[entry].position, MF_BYPOSITION);
     }
 };
 
+// In either language, rebuilt in place of the other.
 TEST(Win32Menus, EveryItemSitsWhereTheTableSaysWithItsWideLabelAndEveryKeyIsLoaded) {
     Built b;
+    for (const int32_t language : {UI_ENGLISH, UI_JAPANESE}) {
+    build_menus(b.p, language);
     ASSERT_EQ(GetMenuItemCount(b.p.menus), POPUP_COUNT);
     for (int i = 0; i < MENU_ENTRY_COUNT; ++i) {
         const MenuEntry& e = menu_table[i];
@@ -35,8 +38,10 @@ TEST(Win32Menus, EveryItemSitsWhereTheTableSaysWithItsWideLabelAndEveryKeyIsLoad
         if (e.kind == MENU_ITEM) { EXPECT_EQ(GetMenuItemID(at.menu, static_cast<int>(at.position)), e.id) << i; }
         wchar_t text[256] = {};
         GetMenuStringW(at.menu, at.position, text, 256, MF_BYPOSITION);
-        EXPECT_EQ(std::wstring(text), wide(e.label) + (e.hint ? L"\t" + wide(e.hint) : L"")) << "entry " << i;
+        const char* hint = e.hint.in(language);
+        EXPECT_EQ(std::wstring(text), wide(e.label.in(language)) + (hint ? L"\t" + wide(hint) : L"")) << "entry " << i;
         EXPECT_EQ((b.state_of(i) & MF_GRAYED) != 0, menu_item_grayed(i)) << "entry " << i;
+    }
     }
     ACCEL got[ACCEL_COUNT + 1] = {};
     ASSERT_EQ(CopyAcceleratorTableW(b.p.accelerators, got, ACCEL_COUNT + 1), ACCEL_COUNT);
