@@ -56,6 +56,19 @@ def saved(path):
     return wait_for(path, lambda: os.path.exists(path) and open(path, "rb").read())
 
 
+def popup(desk, picker, keys=()):
+    """The popup opened by a right click on the window, with its geometry; then the keys pressed in it."""
+    x, y, _, _ = picker.geometry()
+    before = set(desk.windows(""))
+    desk.move_pointer(x + 30, y + 30)
+    desk.run(["xdotool", "click", "3"])
+    menu = wait_for("the popup menu", lambda: sorted(set(desk.windows("")) - before), 5)[0]
+    g = wait_for("the popup's place", lambda: desk.geometry(menu), 5)
+    if keys:
+        desk.run(["xdotool", "key", "--delay", "80", *keys])
+    return g
+
+
 def test_placement_and_single_instance(desk):
     """Beside the pointer: 12 px right with the top at its height; left of it near the right edge. A second copy
     ends with 0 and leaves the first one's window alone."""
@@ -73,13 +86,8 @@ def test_save_folder_quit_and_restore(desk):
     title = "ビットマップ保存ディレクトリの設定"
     with running(desk, "save-folder", (384, 100)) as picker:
         os.makedirs(folder := os.path.join(picker.folder, "chosen"))
-        x, y, _, _ = picker.geometry()
-        before = set(desk.windows(""))
-        desk.move_pointer(x + 30, y + 30)
-        desk.run(["xdotool", "click", "3"])
-        wait_for("the popup menu", lambda: set(desk.windows("")) - before, 5)
-        desk.screenshot().save_png(os.path.join(desk.artefacts, "popup.png"), (x + 30, y + 30, 320, 420))
-        desk.run(["xdotool", "key", "--delay", "80", "Up", "Up", "Return"])  # above Quit
+        desk.screenshot().save_png(os.path.join(desk.artefacts, "popup.png"), popup(desk, picker))
+        desk.run(["xdotool", "key", "--delay", "80", "Up", "Up", "Up", "Return"])  # above Quit and the language
         dialog = wait_for("the save-folder dialog", lambda: desk.windows(title))[0]
         prefix = "Z:" + folder.replace("/", "\\") + "\\bmp_"
         desk.run(["xdotool", "windowfocus", "--sync", str(dialog), "key", "ctrl+a", "type", "--delay", "20", prefix])
@@ -165,6 +173,69 @@ def test_hand_edits_change_the_copied_colour(desk):
             desk.set_clipboard("placeholder")
             desk.key(picker.wid, "ctrl+c")
             wait_for(lambda: f'"{text}" on the clipboard, not {desk.clipboard()!r}', lambda: desk.clipboard() == text, 5)
+
+
+def copied(desk, picker, keys, text):
+    """Keys, then the text they put on the clipboard; tried again while a frame may still be on its way."""
+    def attempt():
+        desk.set_clipboard("placeholder")
+        desk.key(picker.wid, *keys)
+        return wait_for("the clipboard", lambda: desk.clipboard() not in (None, "placeholder") and desk.clipboard(), 3) == text
+    wait_for(lambda: f'"{text}" on the clipboard, not {desk.clipboard()!r}', attempt, 10, 0.1)
+
+
+def block(data):
+    """The settings after the 466-byte layout: sample size, language, extra notation, contrast readout."""
+    expect(len(data) == 476 and data[466:472] == b"TNX1\x04\x00", f"no extension block in {len(data)} bytes")
+    return tuple(data[472:476])
+
+
+def test_sample_size(desk):
+    """Over the tile, F11 to 3 x 3 and on to 11 x 11 makes Ctrl+C copy the mean of the square under the pointer,
+    halves up; the size is stored by Ctrl+Q and comes back at the next start."""
+    tile, pointer = desk.show_tile(INK, PAPER), (300, 200)
+    def mean(side):
+        px = [tile(pointer[0] + i, pointer[1] + j) for j in range(-(side // 2), side // 2 + 1) for i in range(-(side // 2), side // 2 + 1)]
+        return "0x%02X%02X%02X" % tuple((sum(p[c] for p in px) + len(px) // 2) // len(px) for c in (2, 1, 0))
+    with running(desk, "sample", pointer) as picker:
+        g = picker.switch("F4", (67, 83))
+        copied(desk, picker, ["F11", "ctrl+c"], mean(3))
+        desk.key(picker.wid, "F11")
+        keep(desk, wait_for("the 5 x 5 frame", lambda: (s := desk.screenshot()) and s.pixel(g[0] + 20, g[1] + 36) == (0, 0, 0) and s),
+             "zoom-5x5", g)
+        copied(desk, picker, ["F11", "ctrl+c"], mean(11))
+    expect(block(open(os.path.join(picker.folder, "qv.ini"), "rb").read()) == (3, 0, 0, 0), "the size was not stored")
+    with running(desk, "sample", pointer, picker=picker):
+        copied(desk, picker, ["ctrl+c"], mean(11))
+
+
+def test_notations_contrast_and_english(desk):
+    """Stored as the extra notation, oklch is what Ctrl+C copies; the named colour chosen in the popup by keys copies
+    the fixed colour at once; Ctrl+Shift+C copies the contrast of in and out and F12 shows it in the mix panel; Ctrl+F12 turns the
+    menus English. Ctrl+Q stores each choice and the next start keeps them."""
+    path = os.path.join((picker := Picker(desk, "notations")).folder, "qv.ini")
+    with running(desk, "notations", (300, 200), picker=picker):
+        copied(desk, picker, ["ctrl+c"], "0x563412")
+    with open(path, "ab") as f:  # the block after the layout: oklch
+        f.write(b"TNX1\x04\x00\x00\x00\x06\x00")
+    with running(desk, "notations", (300, 200), picker=picker):
+        copied(desk, picker, ["ctrl+c"], "oklch(0.3192 0.0725 251.1685)")
+        desk.key(picker.wid, "ctrl+e")  # fixed: the pointer goes onto the window for the popup
+        popup(desk, picker, ["Down", "Down", "Down", "Down", "Right", "Up", "Return"])  # the last item of the notations
+        wait_for(lambda: f"midnightblue on the clipboard, not {desk.clipboard()!r}", lambda: desk.clipboard() == "midnightblue", 5)
+        copied(desk, picker, ["ctrl+shift+c"], "1.46:1 fail")
+        x, y, w, h = g = picker.switch("F7", (67, 57))
+        title = desk.screenshot()
+        desk.key(picker.wid, "F12", "ctrl+F12")
+        keep(desk, wait_for("the ratio in the title", lambda: (s := desk.screenshot()) and any(
+            s.pixel(x + i, y + 8) != title.pixel(x + i, y + 8) for i in range(18, w)) and s), "contrast-readout", g)
+    expect(block(open(path, "rb").read()) == (0, 1, 8, 1), "the choices were not stored")
+    with running(desk, "notations", (300, 200), picker=picker):
+        x, y, w, h = g = popup(desk, picker)
+        keep(desk, wait_for("the popup painted", lambda: (s := desk.screenshot()) and s.pixel(x + w // 2, y + h // 2) != SCREEN
+                            and s), "popup-english", g)
+        desk.run(["xdotool", "key", "Escape"])
+    expect(block(open(path, "rb").read()) == (0, 1, 8, 1), "the choices did not survive a restart")
 
 
 def area(shot, g, w=64, h=64):

@@ -105,6 +105,13 @@ class Desktop:
         if release:
             self.run(["xdotool", "mouseup", "1"])
 
+    def geometry(self, wid):
+        """(x, y, width, height) of a window, or None when it is gone."""
+        res = self.run(["xwininfo", "-id", str(wid)], check=False)
+        m = re.search(r"Absolute upper-left X:\s*(-?\d+)\s*Absolute upper-left Y:\s*(-?\d+).*?Width:\s*(\d+)\s*"
+                      r"Height:\s*(\d+)", res.stdout.decode(), re.S)
+        return tuple(map(int, m.groups())) if res.returncode == 0 and m else None
+
     def windows(self, name="^Tintora$"):
         return [int(w) for w in self.run(["xdotool", "search", "--onlyvisible", "--name", name], check=False).stdout.split()]
 
@@ -162,11 +169,7 @@ class Picker:
         return self
 
     def geometry(self):
-        """(x, y, width, height) of the window, or None when it is gone."""
-        res = self.desktop.run(["xwininfo", "-id", str(self.wid)], check=False)
-        m = re.search(r"Absolute upper-left X:\s*(-?\d+)\s*Absolute upper-left Y:\s*(-?\d+).*?Width:\s*(\d+)\s*"
-                      r"Height:\s*(\d+)", res.stdout.decode(), re.S)
-        return tuple(map(int, m.groups())) if res.returncode == 0 and m else None
+        return self.desktop.geometry(self.wid)
 
     def wait_geometry(self, what, ok, timeout=10):
         return wait_for(what, lambda: (g := self.geometry()) and ok(g) and g, timeout)
