@@ -22,8 +22,8 @@ int set_check_marks(AppState& s, uint16_t id) {
     const CommandGroup group = command_facts(id).group;
     if (!is_radio_group(group)) return 0;
     // The system marks the first copy of an item only; the sample sizes, in the normal and the
-    // colour-mix popups alike, are marked in both.
-    const bool every_copy = group == GROUP_SAMPLE;
+    // colour-mix popups alike, are marked in both, the window scales in all four.
+    const bool every_copy = group == GROUP_SAMPLE || group == GROUP_SCALE;
     for (const CommandFacts& member : command_facts_table)
         if (member.group == group) set_menu_check(s.popup_menus, member.id, false, every_copy);
     set_menu_check(s.popup_menus, id, true, every_copy);
