@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/placement.h"
+#include "app/window_scale.h"
 #include "fuzz_checks.h"
 #include "platform/headless/headless_app.h"
 #include "ui/frame.h"
@@ -50,6 +51,7 @@ struct Kept {
             std::fill_n(whole.pixels, whole.stride * whole.height, CANARY);
             *view = sub_image(whole, GUARD, GUARD, BACK_WIDTH, BACK_HEIGHT);
         }
+        app.s.scaled_frame = app.p.create_surface(BACK_WIDTH * MAX_WINDOW_SCALE, BACK_HEIGHT * MAX_WINDOW_SCALE);
     }
 };
 
@@ -66,7 +68,7 @@ HeadlessPlatform& fresh(Kept& k, const Desk& desk) {
     k.screen_changed = false, k.drawn = {};
     p.monitors.assign(1, {0, 0, desk.screen.width, desk.screen.height});
     if (desk.second.right > desk.second.left) p.monitors.push_back(desk.second);
-    p.clock = 0, p.window = {}, p.cursor = CURSOR_ARROW, p.invalidations = p.system_moves = p.warnings = 0;
+    p.clock = 0, p.window = {}, p.cursor = CURSOR_ARROW, p.invalidations = p.system_moves = p.warnings = 0, p.dpi = 96;
     p.has_clip = p.captured = p.quit_posted = false;
     p.last_frame = ImageBuffer{};
     p.popups.clear(), p.files.clear(), p.texts.clear(), p.clipboard_text.clear(), p.clipboard_bitmap.clear();
@@ -125,9 +127,9 @@ void check(AppState& s, HeadlessPlatform& p, Reload& reload, int event) {
     if (event == EVENT_LEFT_UP || event == EVENT_FOCUS_LOST) REQUIRE(s.drag_state == -1 && s.dragging == 0);
     if (!s.dragging && s.drag_state < 0) {  // at rest the window has its mode's size and can be reached
         const Rect w = p.window;
-        const Size size = mode_size(s);
+        const Size size = window_size(s);
         REQUIRE(w.right - w.left == size.width && w.bottom - w.top == size.height);
-        const Point kept = keep_on_monitor({w.left, w.top}, SWATCH_BOX, p.monitor_rect(w));
+        const Point kept = keep_on_monitor({w.left, w.top}, scaled(s, SWATCH_BOX), p.monitor_rect(w));
         REQUIRE(kept.x == w.left && kept.y == w.top);
     }
     reload.require_stable(s, p.pointer);
@@ -145,6 +147,7 @@ void play(AppState& s, Kept& k, Input& in, int event) {
             e.at = {in.coord(720), in.coord(720)};
             p.pointer = {p.window.left + e.at.x, p.window.top + e.at.y};
             break;
+        case EVENT_DPI_CHANGED: p.dpi = e.dpi = in.u16(); break;  // the window on another monitor
         case EVENT_FRAME:  // time passes; the loop makes no frame during a pick drag, but the window paints
             p.clock += in.u16();
             if (!s.dragging) handle_event(s, p, e);
@@ -161,7 +164,7 @@ void play(AppState& s, Kept& k, Input& in, int event) {
     }
     handle_event(s, p, e);
     if (e.kind == EVENT_PAINT) {
-        const Size size = frame_size(s);
+        const Size size = scaled(s, frame_size(s));
         REQUIRE(p.last_frame.image.width == size.width && p.last_frame.image.height == size.height);
     }
 }

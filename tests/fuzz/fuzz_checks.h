@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/state.h"
+#include "app/window_scale.h"
 #include "export/color_text.h"
 
 #define REQUIRE(cond) \
@@ -24,6 +25,7 @@ inline void require_values_in_range(const AppState& s) {
     REQUIRE(within(s.marked_cell, 0, RECORDED_COUNT - 1) && within(s.save_counter, 0, 99));
     REQUIRE(within(s.area_size.width, 1, AREA_MAX_WIDTH) && within(s.area_size.height, 1, AREA_MAX_HEIGHT));
     REQUIRE(within(s.grad_block_w, 1, AREA_MAX_WIDTH) && within(s.grad_block_h, 1, AREA_MAX_HEIGHT));
+    REQUIRE(within(s.window_scale, 1, MAX_WINDOW_SCALE) && within(s.window_scale_choice, 0, WINDOW_SCALE_CHOICES - 1));
     const Size w = mode_size(s);
     REQUIRE(within(w.width, 1, BACK_WIDTH) && within(w.height, 1, BACK_HEIGHT));
     // No NaN or infinity may reach the gradation renderer or the handle arithmetic.

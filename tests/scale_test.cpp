@@ -1,0 +1,133 @@
+// The window scale: DPI to scale, the presented frame in s x s blocks, pointer and drags in window
+// units, a DPI change, the stored and marked choice.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "app/window_scale.h"
+#include "commands/command_table.h"
+#include "platform/headless/headless_app.h"
+
+namespace {
+
+// Started at this DPI on a screen of varied colours, the pointer at (300, 200), then a command.
+struct Scaled : HeadlessApp {
+    Scaled(int dpi, uint16_t first_command, std::vector<uint8_t> settings = {}) {
+        for (size_t i = 0; i < p.screen.storage.size(); ++i) p.screen.storage[i] = (i * 2654435761u) & 0xFFFFFF;
+        if (!settings.empty()) p.files[p.directory + "qv.ini"] = settings;
+        p.dpi = dpi, p.pointer = {300, 200};
+        start();
+        command(first_command);
+    }
+};
+
+TEST(WindowScale, FromTheChoiceAndTheDpi) {
+    const struct { int32_t choice; int dpi, scale; } rows[] = {
+        {0, 96, 1}, {0, 120, 1}, {0, 144, 2}, {0, 168, 2}, {0, 192, 2}, {0, 240, 3},
+        {0, 288, 3}, {0, 384, 3}, {0, 0, 1},   {1, 288, 1}, {3, 96, 3},
+    };
+    for (const auto& r : rows) EXPECT_EQ(window_scale_for(r.choice, r.dpi), r.scale) << r.choice << " at " << r.dpi;
+}
+
+TEST(WindowScale, PresentedFrameIsTheOneXFrameInBlocks) {
+    const struct { uint16_t mode; int scale; } rows[] = {
+        {CMD_MODE_RGB_PANEL, 2}, {CMD_MODE_ZOOM, 3}, {CMD_MODE_CAPTURE, 2}, {CMD_MODE_GRADATION, 3}};
+    for (const auto& r : rows) {
+        Scaled one(96, r.mode), big(96 * r.scale, r.mode);
+        one.send(EVENT_PAINT), big.send(EVENT_PAINT);
+        const Image a = one.p.last_frame.image, b = big.p.last_frame.image;
+        const Rect w = big.p.window;
+        ASSERT_EQ(std::make_pair(b.width, b.height), std::make_pair(a.width * r.scale, a.height * r.scale)) << r.mode;
+        ASSERT_EQ(std::make_pair(w.right - w.left, w.bottom - w.top), std::make_pair(b.width, b.height)) << r.mode;
+        int differ = 0;
+        for (int y = 0; y < b.height; ++y)
+            for (int x = 0; x < b.width; ++x) differ += get_pixel(b, x, y) != get_pixel(a, x / r.scale, y / r.scale);
+        EXPECT_EQ(differ, 0) << r.mode;
+    }
+}
+
+// What a gesture may change, the window size in units among it.
+std::vector<long long> outcome(const AppState& s, const Rect& w) {
+    return {s.panel_focus, s.drag_state, s.current_color, s.cur_h, s.mix_ratio, s.area_size.width, s.area_size.height,
+            std::llround(s.grad_in_x * 1e6), std::llround(s.grad_in_y * 1e6), (w.right - w.left) / s.window_scale,
+            (w.bottom - w.top) / s.window_scale};
+}
+
+struct Gesture { const char* name; uint16_t mode; Point from, to; bool release; };
+
+// Hovers and presses client `from` (window units), moves to `to` and maybe releases; at a scale
+// the pointer is on the last pixel of each unit's block. The outcome before and after.
+std::pair<std::vector<long long>, std::vector<long long>> play(int scale, const Gesture& g) {
+    Scaled t(96 * scale, g.mode);
+    const auto before = outcome(t.s, t.p.window);
+    const auto point = [&](Point u) {
+        const Point c = {u.x * scale + scale - 1, u.y * scale + scale - 1};
+        t.p.pointer = {t.p.window.left + c.x, t.p.window.top + c.y};
+        return c;
+    };
+    const Point from = point(g.from);
+    t.send(EVENT_MOUSE_MOVE, from.x, from.y), t.send(EVENT_LEFT_DOWN, from.x, from.y);
+    const Point to = point(g.to);
+    t.send(EVENT_MOUSE_MOVE, to.x, to.y);
+    if (g.release) t.send(EVENT_LEFT_UP);
+    return {before, outcome(t.s, t.p.window)};
+}
+
+TEST(WindowScale, PointerAndDragsAtTwiceAsAtOnce) {
+    const Gesture rows[] = {
+        {"green slider", CMD_MODE_RGB_PANEL, {50, 32}, {70, 32}, true},
+        {"hue wheel", CMD_MODE_HLS_PANEL, {16, 33}, {26, 36}, true},
+        {"mix strip", CMD_MODE_MIX_PANEL, {20, 32}, {45, 32}, true},
+        {"capture grip", CMD_MODE_CAPTURE, {60, 77}, {101, 130}, true},
+        {"gradation grip", CMD_MODE_GRADATION, {60, 77}, {91, 120}, true},
+        {"gradation in point, held", CMD_MODE_GRADATION, {1, 18}, {30, 40}, false},
+    };
+    for (const Gesture& g : rows) {
+        const auto one = play(1, g), two = play(2, g);
+        EXPECT_NE(one.second, one.first) << g.name;
+        EXPECT_EQ(two.second, one.second) << g.name;
+    }
+}
+
+TEST(WindowScale, DpiChangeRescalesAboutTheTopLeftOnTheMonitor) {
+    const struct { int32_t choice; Point at; int dpi; Rect want; } rows[] = {
+        {0, {100, 100}, 192, {100, 100, 234, 214}}, {0, {950, 700}, 192, {890, 654, 1024, 768}},
+        {0, {950, 700}, 288, {823, 597, 1024, 768}}, {0, {100, 100}, 120, {100, 100, 167, 157}},
+        {1, {100, 100}, 192, {100, 100, 167, 157}},
+    };
+    for (const auto& r : rows) {
+        Scaled t(96, CMD_MODE_RGB_PANEL);
+        t.s.window_scale_choice = r.choice, t.s.drag_state = 0;  // a slider drag, in the old units
+        t.p.move_window(r.at.x, r.at.y, 67, 57);
+        t.send({EVENT_DPI_CHANGED, {}, KEY_OTHER, 0, r.dpi});
+        const Rect w = t.p.window;
+        EXPECT_EQ(std::vector<int>({w.left, w.top, w.right, w.bottom, t.s.drag_state}),
+                  std::vector<int>({r.want.left, r.want.top, r.want.right, r.want.bottom, w.right - w.left == 67 ? 0 : -1}));
+    }
+}
+
+TEST(WindowScale, ChoiceStoredAfterTheOtherExtensionFieldsAndMarkedInEveryPopup) {
+    const struct { int n; uint8_t value; int32_t choice; } rows[] = {{4, 2, 0}, {5, 2, 2}, {5, 4, 0}, {6, 3, 3}};
+    for (const auto& r : rows) {
+        std::vector<uint8_t> file = settings_file(Scaled(96, CMD_MODE_RGB_PANEL).s);
+        file.insert(file.end(), {'T', 'N', 'X', '1', static_cast<uint8_t>(r.n), 0, 0, 0, 0, 0, r.value, 0});
+        Scaled t(96, CMD_MODE_RGB_PANEL, file);
+        EXPECT_EQ(std::make_pair(t.s.window_scale_choice, t.p.window.right - t.p.window.left),
+                  std::make_pair(r.choice, 67 * std::max(r.choice, 1))) << r.n << " " << int{r.value};
+        const std::vector<uint8_t> saved = settings_file(t.s);
+        EXPECT_EQ(saved.size() > 476 ? saved[476] : 0, r.choice);
+    }
+    Scaled t(96, CMD_SCALE_3);
+    int marked[2] = {};  // checked copies of 3x, of the others
+    for (int i = 0; i < MENU_ENTRY_COUNT; ++i) {
+        const uint16_t id = menu_table[i].id;
+        if (id >= CMD_SCALE_AUTO && id <= CMD_SCALE_3 && menu_item_checked(t.s.popup_menus, i)) ++marked[id != CMD_SCALE_3];
+    }
+    EXPECT_EQ(std::make_pair(marked[0], marked[1]), std::make_pair(int{POPUP_COUNT}, 0));
+    EXPECT_EQ(t.p.window.right - t.p.window.left, 201);
+}
+
+}  // namespace
