@@ -77,9 +77,15 @@ void stretch_block(Image& dst, int dx, int dy, const Image& src, int sx, int sy,
             continue;
         }
         const uint32_t* from = src.pixels + (sy + j / f) * src.stride;
-        for (int64_t i = i0; i < i1;) {
-            const uint32_t v = from[sx + i / f];
-            for (const int64_t end = std::min(i1, (i / f + 1) * f); i < end; ++i) *to++ = v;
+        int64_t i = i0, k = i0 / f;  // sx + k: the source column of target column i
+        // The window's scales 2 and 3 in whole blocks of a fixed size, which the compiler unrolls.
+        if (f == 2 && i % 2 == 0)
+            for (; i + 2 <= i1; i += 2, ++k) to[0] = to[1] = from[sx + k], to += 2;
+        else if (f == 3 && i % 3 == 0)
+            for (; i + 3 <= i1; i += 3, ++k) to[0] = to[1] = to[2] = from[sx + k], to += 3;
+        for (; i < i1; ++k) {
+            const uint32_t v = from[sx + k];
+            for (const int64_t end = std::min(i1, (k + 1) * f); i < end; ++i) *to++ = v;
         }
     }
 }
