@@ -26,12 +26,12 @@ def artefact(desk, name):  # a screenshot kept in the build folder for people to
     return os.path.join(desk.build_dir, "e2e-artifacts", name)
 
 
-def keep(desk, shot, name, box):
+def keep(desk, shot, name, box, scale=200):
     """A window's screenshot among the artefacts; with E2E_PICTURES naming a folder, also the README's
-    picture of it there, twice its size."""
+    picture of it there, twice its size unless told otherwise."""
     shot.save_png(artefact(desk, f"{name}.png"), box)
     if os.environ.get("E2E_PICTURES"):
-        shot.save_png(os.path.join(os.environ["E2E_PICTURES"], f"{name}.png"), box, scale=200)
+        shot.save_png(os.path.join(os.environ["E2E_PICTURES"], f"{name}.png"), box, scale=scale)
 
 
 def expect(cond, why):
@@ -328,6 +328,7 @@ def test_hand_edits_change_the_copied_colour(desk):
 
 
 from area_views import *  # noqa: E402,F401,F403  (the capture and gradation views)
+from scale import *  # noqa: E402,F401,F403  (the window scale at 192 DPI)
 
 
 def main():
