@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/window_scale.h"
+#include "commands/command_facts.h"
 #include "commands/command_table.h"
 #include "platform/headless/headless_app.h"
 
@@ -25,59 +26,51 @@ struct Scaled : HeadlessApp {
 };
 
 TEST(WindowScale, FromTheChoiceAndTheDpi) {
-    const struct { int32_t choice; int dpi, scale; } rows[] = {
-        {0, 96, 1}, {0, 120, 1}, {0, 144, 2}, {0, 168, 2}, {0, 192, 2}, {0, 240, 3},
-        {0, 288, 3}, {0, 384, 3}, {0, 0, 1},   {1, 288, 1}, {3, 96, 3},
-    };
+    const struct { int32_t choice; int dpi, scale; } rows[] = {{0, 96, 1}, {0, 120, 1}, {0, 144, 2}, {0, 168, 2}, {0, 192, 2},
+                                                               {0, 240, 3}, {0, 288, 3}, {0, 384, 3}, {1, 288, 1}, {3, 96, 3}};
     for (const auto& r : rows) EXPECT_EQ(window_scale_for(r.choice, r.dpi), r.scale) << r.choice << " at " << r.dpi;
 }
 
 TEST(WindowScale, PresentedFrameIsTheOneXFrameInBlocks) {
-    const struct { uint16_t mode; int scale; } rows[] = {
+    const struct { uint16_t mode; int k; } rows[] = {
         {CMD_MODE_RGB_PANEL, 2}, {CMD_MODE_ZOOM, 3}, {CMD_MODE_CAPTURE, 2}, {CMD_MODE_GRADATION, 3}};
     for (const auto& r : rows) {
-        Scaled one(96, r.mode), big(96 * r.scale, r.mode);
+        Scaled one(96, r.mode), big(96 * r.k, r.mode);
         one.send(EVENT_PAINT), big.send(EVENT_PAINT);
         const Image a = one.p.last_frame.image, b = big.p.last_frame.image;
         const Rect w = big.p.window;
-        ASSERT_EQ(std::make_pair(b.width, b.height), std::make_pair(a.width * r.scale, a.height * r.scale)) << r.mode;
-        ASSERT_EQ(std::make_pair(w.right - w.left, w.bottom - w.top), std::make_pair(b.width, b.height)) << r.mode;
         int differ = 0;
         for (int y = 0; y < b.height; ++y)
-            for (int x = 0; x < b.width; ++x) differ += get_pixel(b, x, y) != get_pixel(a, x / r.scale, y / r.scale);
-        EXPECT_EQ(differ, 0) << r.mode;
+            for (int x = 0; x < b.width; ++x) differ += get_pixel(b, x, y) != get_pixel(a, x / r.k, y / r.k);
+        EXPECT_EQ(std::vector<int>({b.width, b.height, w.right - w.left, w.bottom - w.top, differ}),
+                  std::vector<int>({a.width * r.k, a.height * r.k, a.width * r.k, a.height * r.k, 0})) << r.mode;
     }
 }
 
-// What a gesture may change, the window size in units among it.
-std::vector<long long> outcome(const AppState& s, const Rect& w) {
-    return {s.panel_focus, s.drag_state, s.current_color, s.cur_h, s.mix_ratio, s.area_size.width, s.area_size.height,
-            std::llround(s.grad_in_x * 1e6), std::llround(s.grad_in_y * 1e6), (w.right - w.left) / s.window_scale,
-            (w.bottom - w.top) / s.window_scale};
-}
-
-struct Gesture { const char* name; uint16_t mode; Point from, to; bool release; };
-
-// Hovers and presses client `from` (window units), moves to `to` and maybe releases; at a scale
-// the pointer is on the last pixel of each unit's block. The outcome before and after.
-std::pair<std::vector<long long>, std::vector<long long>> play(int scale, const Gesture& g) {
-    Scaled t(96 * scale, g.mode);
-    const auto before = outcome(t.s, t.p.window);
-    const auto point = [&](Point u) {
-        const Point c = {u.x * scale + scale - 1, u.y * scale + scale - 1};
-        t.p.pointer = {t.p.window.left + c.x, t.p.window.top + c.y};
-        return c;
+// Hovers and presses client `from` (window units), moves to `to` and maybe releases, the pointer on
+// the last pixel of each unit's block. What may change, the window in units among it, before and after.
+std::pair<std::vector<long long>, std::vector<long long>> play(int k, uint16_t mode, Point from, Point to, bool release) {
+    Scaled t(96 * k, mode);
+    const auto outcome = [&] {
+        const AppState& s = t.s;
+        const Rect w = t.p.window;
+        return std::vector<long long>{s.panel_focus, s.drag_state, s.current_color, s.cur_h, s.mix_ratio, s.area_size.width,
+                                      s.area_size.height, std::llround(s.grad_in_x * 1e6), std::llround(s.grad_in_y * 1e6),
+                                      (w.right - w.left) / k, (w.bottom - w.top) / k};
     };
-    const Point from = point(g.from);
-    t.send(EVENT_MOUSE_MOVE, from.x, from.y), t.send(EVENT_LEFT_DOWN, from.x, from.y);
-    const Point to = point(g.to);
-    t.send(EVENT_MOUSE_MOVE, to.x, to.y);
-    if (g.release) t.send(EVENT_LEFT_UP);
-    return {before, outcome(t.s, t.p.window)};
+    const auto before = outcome();
+    const auto send = [&](EventKind kind, Point u) {
+        const Point c = {u.x * k + k - 1, u.y * k + k - 1};
+        t.p.pointer = {t.p.window.left + c.x, t.p.window.top + c.y};
+        t.send(kind, c.x, c.y);
+    };
+    send(EVENT_MOUSE_MOVE, from), send(EVENT_LEFT_DOWN, from), send(EVENT_MOUSE_MOVE, to);
+    if (release) t.send(EVENT_LEFT_UP);
+    return {before, outcome()};
 }
 
 TEST(WindowScale, PointerAndDragsAtTwiceAsAtOnce) {
-    const Gesture rows[] = {
+    const struct { const char* name; uint16_t mode; Point from, to; bool release; } rows[] = {
         {"green slider", CMD_MODE_RGB_PANEL, {50, 32}, {70, 32}, true},
         {"hue wheel", CMD_MODE_HLS_PANEL, {16, 33}, {26, 36}, true},
         {"mix strip", CMD_MODE_MIX_PANEL, {20, 32}, {45, 32}, true},
@@ -85,10 +78,10 @@ TEST(WindowScale, PointerAndDragsAtTwiceAsAtOnce) {
         {"gradation grip", CMD_MODE_GRADATION, {60, 77}, {91, 120}, true},
         {"gradation in point, held", CMD_MODE_GRADATION, {1, 18}, {30, 40}, false},
     };
-    for (const Gesture& g : rows) {
-        const auto one = play(1, g), two = play(2, g);
-        EXPECT_NE(one.second, one.first) << g.name;
-        EXPECT_EQ(two.second, one.second) << g.name;
+    for (const auto& r : rows) {
+        const auto one = play(1, r.mode, r.from, r.to, r.release), two = play(2, r.mode, r.from, r.to, r.release);
+        EXPECT_NE(one.second, one.first) << r.name;
+        EXPECT_EQ(two.second, one.second) << r.name;
     }
 }
 
@@ -110,24 +103,24 @@ TEST(WindowScale, DpiChangeRescalesAboutTheTopLeftOnTheMonitor) {
 }
 
 TEST(WindowScale, ChoiceStoredAfterTheOtherExtensionFieldsAndMarkedInEveryPopup) {
-    const struct { int n; uint8_t value; int32_t choice; } rows[] = {{4, 2, 0}, {5, 2, 2}, {5, 4, 0}, {6, 3, 3}};
+    // Loaded from a block of n fields whose fifth holds `value`, then a command.
+    const struct { int n; uint8_t value; uint16_t command; int32_t choice; } rows[] = {
+        {4, 2, CMD_MODE_RGB_PANEL, 0}, {5, 2, CMD_MODE_RGB_PANEL, 2}, {5, 4, CMD_MODE_RGB_PANEL, 0},
+        {6, 3, CMD_MODE_RGB_PANEL, 3}, {5, 2, CMD_SCALE_AUTO, 0},      {4, 0, CMD_SCALE_3, 3}};
     for (const auto& r : rows) {
         std::vector<uint8_t> file = settings_file(Scaled(96, CMD_MODE_RGB_PANEL).s);
         file.insert(file.end(), {'T', 'N', 'X', '1', static_cast<uint8_t>(r.n), 0, 0, 0, 0, 0, r.value, 0});
-        Scaled t(96, CMD_MODE_RGB_PANEL, file);
-        EXPECT_EQ(std::make_pair(t.s.window_scale_choice, t.p.window.right - t.p.window.left),
-                  std::make_pair(r.choice, 67 * std::max(r.choice, 1))) << r.n << " " << int{r.value};
+        Scaled t(96, r.command, file);
+        int marked[2] = {};  // checked copies of the choice's item, of the others
+        for (int i = 0; i < MENU_ENTRY_COUNT; ++i)
+            if (command_facts(menu_table[i].id).group == GROUP_SCALE && menu_item_checked(t.s.popup_menus, i))
+                ++marked[menu_table[i].id != command_for_value(GROUP_SCALE, r.choice)];
         const std::vector<uint8_t> saved = settings_file(t.s);
-        EXPECT_EQ(saved.size() > 476 ? saved[476] : 0, r.choice);
+        EXPECT_EQ(std::vector<int>({t.s.window_scale_choice, t.p.window.right - t.p.window.left, marked[0], marked[1],
+                                    saved.size() > 476 ? saved[476] : 0}),
+                  std::vector<int>({r.choice, 67 * std::max(r.choice, 1), POPUP_COUNT, 0, r.choice}))
+            << r.n << " " << int{r.value} << " " << r.command;
     }
-    Scaled t(96, CMD_SCALE_3);
-    int marked[2] = {};  // checked copies of 3x, of the others
-    for (int i = 0; i < MENU_ENTRY_COUNT; ++i) {
-        const uint16_t id = menu_table[i].id;
-        if (id >= CMD_SCALE_AUTO && id <= CMD_SCALE_3 && menu_item_checked(t.s.popup_menus, i)) ++marked[id != CMD_SCALE_3];
-    }
-    EXPECT_EQ(std::make_pair(marked[0], marked[1]), std::make_pair(int{POPUP_COUNT}, 0));
-    EXPECT_EQ(t.p.window.right - t.p.window.left, 201);
 }
 
 }  // namespace

@@ -18,7 +18,6 @@ def wine_dpi(desk, dpi):
         desk.server.wait(30)
         desk.server = subprocess.Popen([WINESERVER, "-p"], env=desk.env, **QUIET)
         subprocess.run([WINE, "cmd", "/c", "exit"], env=desk.env, timeout=120, **QUIET)
-        desk.show_colour(STRIPES[0])  # Wine's desktop took the root window over
     restart(dpi)
     try:
         yield
@@ -26,48 +25,43 @@ def wine_dpi(desk, dpi):
         restart(96)
 
 
-def idle_percent(picker):
-    time.sleep(1)
-    t0, c0 = time.monotonic(), cpu_seconds(picker.proc.pid)
-    time.sleep(6)
-    return 100.0 * (cpu_seconds(picker.proc.pid) - c0) / (time.monotonic() - t0)
+def copied(desk, picker, text):
+    desk.set_clipboard("placeholder")
+    desk.key(picker.wid, "ctrl+c")
+    wait_for(lambda: f'"{text}" on the clipboard, not {desk.clipboard()!r}', lambda: desk.clipboard() == text, 5)
 
 
 def test_window_scale_at_192_dpi(desk):
-    """Automatic at 192 DPI the RGB panel is 134 x 114, its picture the one of the 1x choice in 2 x 2 blocks; idle it
-    costs as little; Ctrl+C copies the physical pixel under the pointer; a slider drag edits as at 1x."""
+    """The same steps with the 1x choice and with the automatic scale, 2x: the RGB panel is 134 x 114, its picture
+    the 1x one in 2 x 2 blocks, as cheap when idle; Ctrl+C copies the physical pixel under the pointer (not the one
+    at half its place); a slider drag of 20 units adds 40 to red."""
+    shots, idle = {}, {}
     with wine_dpi(desk, 192):
-        shots, idle = {}, {}
-        for scale, choice in ((1, 1), (2, 0)):  # the choice 1x, then the automatic one
-            settings = settings_file(2) + b"TNX1" + struct.pack("<H", 5) + bytes([0, 0, 0, 0, choice])
-            with running(desk, f"scale-{scale}", (128, 100), settings=settings) as picker:
-                g = picker.wait_geometry(f"the {scale}x window", lambda g: g[2:] == (67 * scale, 57 * scale))
+        for k in (1, 2):
+            desk.show_colour(STRIPES[0])
+            settings = settings_file(2) + b"TNX1" + struct.pack("<H", 5) + bytes([0, 0, 0, 0, 2 - k])  # plain hex
+            with running(desk, f"scale-{k}", (128, 100), settings=settings) as picker:
+                g = picker.wait_geometry(f"the {k}x window", lambda g: g[2:] == (67 * k, 57 * k))
                 wait_swatch(desk, picker, STRIPES[0])
-                shots[scale] = (desk.screenshot_when_painted(g), g)
-                idle[scale] = idle_percent(picker)
-        (one, a), (two, b) = shots[1], shots[2]
-        keep(desk, one, "scale-1x", a, scale=100), keep(desk, two, "scale-2x", b, scale=100)
-        expect(all(two.pixel(b[0] + i, b[1] + j) == one.pixel(a[0] + i // 2, a[1] + j // 2) for j in range(114) for i in range(134)),
-               "the 2x window is not the 1x one in 2 x 2 blocks")
-        print(f"idle CPU of the RGB panel at 10 frames per second, % of one core: 1x {idle[1]:.2f}, 2x {idle[2]:.2f}")
-        expect(idle[2] < 1.0, f"idle CPU of {idle[2]:.2f} % at 2x")
-
-        screen = open(patterned_screen(desk), "rb").read()
-        colour = lambda x, y: tuple(screen[(y * 1024 + x) * 3:(y * 1024 + x) * 3 + 3])  # noqa: E731
-        with running(desk, "scale-pixel", (128, 100)) as picker:
-            # Points away from the window whose colour differs from the point at half their place.
-            for px, py in [p for p in ((600 + k, 650) for k in range(60)) if colour(*p) != colour(p[0] // 2, p[1] // 2)][:2]:
-                desk.move_pointer(px, py)
-                want = "0x%02X%02X%02X" % colour(px, py)[::-1]
-                wait_swatch(desk, picker, colour(px, py))
-                desk.key(picker.wid, "ctrl+c")
-                wait_for(lambda: f'"{want}" on the clipboard, not {desk.clipboard()!r}', lambda: desk.clipboard() == want, 5)
-
-        desk.show_colour(STRIPES[0])
-        with running(desk, "scale-slider", (128, 100)) as picker:
-            wait_swatch(desk, picker, STRIPES[0])
-            wait_fixed(desk, picker)
-            slide(desk, picker, (40, 44), (80, 44))  # 20 units right: red + 40, as at 1x
-            desk.set_clipboard("placeholder")
-            desk.key(picker.wid, "ctrl+c")
-            wait_for(lambda: f'"0x56343A" on the clipboard, not {desk.clipboard()!r}', lambda: desk.clipboard() == "0x56343A", 5)
+                shots[k] = (desk.screenshot_when_painted(g), g)
+                time.sleep(1)  # the start is not idle time
+                t0, c0 = time.monotonic(), cpu_seconds(picker.proc.pid)
+                time.sleep(6)
+                idle[k] = 100.0 * (cpu_seconds(picker.proc.pid) - c0) / (time.monotonic() - t0)
+                screen = open(patterned_screen(desk), "rb").read()
+                colour = [tuple(screen[(650 * 1024 + x) * 3:(650 * 1024 + x) * 3 + 3]) for x in range(1024)]
+                for x in [x for x in range(600, 660) if colour[x] != colour[x // 2]][:2]:
+                    desk.move_pointer(x, 650)
+                    wait_swatch(desk, picker, colour[x])
+                    copied(desk, picker, "%02x%02x%02x" % colour[x][::-1])
+                desk.show_colour(STRIPES[0])
+                wait_swatch(desk, picker, STRIPES[0])
+                wait_fixed(desk, picker)
+                slide(desk, picker, (20 * k, 22 * k), (40 * k, 22 * k))
+                copied(desk, picker, "56343a")
+    (one, a), (two, b) = shots[1], shots[2]
+    keep(desk, one, "scale-1x", a, scale=100), keep(desk, two, "scale-2x", b, scale=100)
+    expect(all(two.pixel(b[0] + i, b[1] + j) == one.pixel(a[0] + i // 2, a[1] + j // 2) for j in range(114) for i in range(134)),
+           "the 2x window is not the 1x one in 2 x 2 blocks")
+    print(f"idle CPU of the RGB panel at 10 frames per second, % of one core: 1x {idle[1]:.2f}, 2x {idle[2]:.2f}")
+    expect(idle[2] < 1.0, f"idle CPU of {idle[2]:.2f} % at 2x")
