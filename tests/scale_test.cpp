@@ -25,12 +25,6 @@ struct Scaled : HeadlessApp {
     }
 };
 
-TEST(WindowScale, FromTheChoiceAndTheDpi) {
-    const struct { int32_t choice; int dpi, scale; } rows[] = {{0, 96, 1}, {0, 120, 1}, {0, 144, 2}, {0, 168, 2}, {0, 192, 2},
-                                                               {0, 240, 3}, {0, 288, 3}, {0, 384, 3}, {1, 288, 1}, {3, 96, 3}};
-    for (const auto& r : rows) EXPECT_EQ(window_scale_for(r.choice, r.dpi), r.scale) << r.choice << " at " << r.dpi;
-}
-
 TEST(WindowScale, PresentedFrameIsTheOneXFrameInBlocks) {
     const struct { uint16_t mode; int k; } rows[] = {
         {CMD_MODE_RGB_PANEL, 2}, {CMD_MODE_ZOOM, 3}, {CMD_MODE_CAPTURE, 2}, {CMD_MODE_GRADATION, 3}};
@@ -86,19 +80,19 @@ TEST(WindowScale, PointerAndDragsAtTwiceAsAtOnce) {
 }
 
 TEST(WindowScale, DpiChangeRescalesAboutTheTopLeftOnTheMonitor) {
-    const struct { int32_t choice; Point at; int dpi; Rect want; } rows[] = {
-        {0, {100, 100}, 192, {100, 100, 234, 214}}, {0, {950, 700}, 192, {890, 654, 1024, 768}},
-        {0, {950, 700}, 288, {823, 597, 1024, 768}}, {0, {100, 100}, 120, {100, 100, 167, 157}},
-        {1, {100, 100}, 192, {100, 100, 167, 157}},
-    };
+    // From 96 DPI, the window at `at` and a slider drag running, which a new scale ends (its units change).
+    const struct { int32_t choice; int dpi; Point at; int scale; } rows[] = {
+        {0, 96, {100, 100}, 1},  {0, 120, {100, 100}, 1}, {0, 144, {100, 100}, 2}, {0, 168, {100, 100}, 2},
+        {0, 192, {100, 100}, 2}, {0, 240, {100, 100}, 3}, {0, 288, {100, 100}, 3}, {0, 384, {100, 100}, 3},
+        {0, 192, {950, 700}, 2}, {0, 288, {950, 700}, 3}, {1, 288, {100, 100}, 1}, {3, 96, {100, 100}, 3}};
     for (const auto& r : rows) {
         Scaled t(96, CMD_MODE_RGB_PANEL);
-        t.s.window_scale_choice = r.choice, t.s.drag_state = 0;  // a slider drag, in the old units
+        t.s.window_scale_choice = r.choice, t.s.drag_state = 0;
         t.p.move_window(r.at.x, r.at.y, 67, 57);
         t.send({EVENT_DPI_CHANGED, {}, KEY_OTHER, 0, r.dpi});
-        const Rect w = t.p.window;
-        EXPECT_EQ(std::vector<int>({w.left, w.top, w.right, w.bottom, t.s.drag_state}),
-                  std::vector<int>({r.want.left, r.want.top, r.want.right, r.want.bottom, w.right - w.left == 67 ? 0 : -1}));
+        const int w = 67 * r.scale, h = 57 * r.scale, x = std::min(r.at.x, 1024 - w), y = std::min(r.at.y, 768 - h);
+        EXPECT_EQ(std::vector<int>({t.p.window.left, t.p.window.top, t.p.window.right, t.p.window.bottom, t.s.drag_state}),
+                  std::vector<int>({x, y, x + w, y + h, r.scale == 1 ? 0 : -1})) << r.choice << " at " << r.dpi;
     }
 }
 

@@ -1,5 +1,4 @@
 """End-to-end tests of the window scale, with Wine's DPI at 192 (200 %)."""
-import contextlib
 import struct
 import subprocess
 import time
@@ -8,21 +7,14 @@ from harness import QUIET, WINE, WINESERVER, wait_for
 from e2e import STRIPES, cpu_seconds, expect, keep, patterned_screen, running, settings_file, slide, wait_fixed, wait_swatch
 
 
-@contextlib.contextmanager
 def wine_dpi(desk, dpi):
-    """Wine reads LogPixels when its server starts: written, the server started anew; 96 again afterwards."""
-    def restart(value):
-        subprocess.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d",
-                        str(value), "/f"], env=desk.env, timeout=60, **QUIET)
-        subprocess.run([WINESERVER, "-k"], env=desk.env, timeout=30, **QUIET)
-        desk.server.wait(30)
-        desk.server = subprocess.Popen([WINESERVER, "-p"], env=desk.env, **QUIET)
-        subprocess.run([WINE, "cmd", "/c", "exit"], env=desk.env, timeout=120, **QUIET)
-    restart(dpi)
-    try:
-        yield
-    finally:
-        restart(96)
+    """Wine reads LogPixels when its server starts: written, then the server started anew."""
+    subprocess.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi),
+                    "/f"], env=desk.env, timeout=60, **QUIET)
+    subprocess.run([WINESERVER, "-k"], env=desk.env, timeout=30, **QUIET)
+    desk.server.wait(30)
+    desk.server = subprocess.Popen([WINESERVER, "-p"], env=desk.env, **QUIET)
+    subprocess.run([WINE, "cmd", "/c", "exit"], env=desk.env, timeout=120, **QUIET)
 
 
 def copied(desk, picker, text):
@@ -36,7 +28,8 @@ def test_window_scale_at_192_dpi(desk):
     the 1x one in 2 x 2 blocks, as cheap when idle; Ctrl+C copies the physical pixel under the pointer (not the one
     at half its place); a slider drag of 20 units adds 40 to red."""
     shots, idle = {}, {}
-    with wine_dpi(desk, 192):
+    wine_dpi(desk, 192)
+    try:
         for k in (1, 2):
             desk.show_colour(STRIPES[0])
             settings = settings_file(2) + b"TNX1" + struct.pack("<H", 5) + bytes([0, 0, 0, 0, 2 - k])  # plain hex
@@ -59,6 +52,8 @@ def test_window_scale_at_192_dpi(desk):
                 wait_fixed(desk, picker)
                 slide(desk, picker, (20 * k, 22 * k), (40 * k, 22 * k))
                 copied(desk, picker, "56343a")
+    finally:
+        wine_dpi(desk, 96)
     (one, a), (two, b) = shots[1], shots[2]
     keep(desk, one, "scale-1x", a, scale=100), keep(desk, two, "scale-2x", b, scale=100)
     expect(all(two.pixel(b[0] + i, b[1] + j) == one.pixel(a[0] + i // 2, a[1] + j // 2) for j in range(114) for i in range(134)),
