@@ -5,6 +5,7 @@
 
 #include "app/placement.h"
 #include "app/settings.h"
+#include "app/window_scale.h"
 #include "commands/replay.h"
 #include "ui/panels/panels.h"
 
@@ -20,6 +21,7 @@ void start_app(AppState& s, Platform& p, const AppState* surfaces_of) {
         s.hls_picture = surfaces_of->hls_picture;
         s.zoom_source = surfaces_of->zoom_source;
         s.sample_block = surfaces_of->sample_block;
+        s.scaled_frame = surfaces_of->scaled_frame;
     } else {
         s.back_buffer = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
         s.frame = p.create_surface(BACK_WIDTH, BACK_HEIGHT);
@@ -30,7 +32,7 @@ void start_app(AppState& s, Platform& p, const AppState* surfaces_of) {
     }
     load_settings(s, p);
     replay_saved_choices(s);
-    s.window_pos = move_window_on_monitor(p, s.window_pos, mode_size(s));
+    s.window_pos = move_window_on_monitor(p, s.window_pos, window_size(s));
 }
 
 void shutdown_app(AppState& s, Platform& p) {

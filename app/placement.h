@@ -4,9 +4,9 @@
 #include "base/geometry.h"
 #include "platform/platform.h"
 
-// Top-left of the window beside the pointer: 12 px right (or left near the right
+// Top-left of the window beside the pointer: 12 window units right (or left near the right
 // edge), top at the pointer (or raised by the height near the bottom edge).
-Point place_beside_pointer(Point pointer, Size window, int screen_width, int screen_height);
+Point place_beside_pointer(Point pointer, Size window, int screen_width, int screen_height, int scale = 1);
 
 // The top-left nearest to `at` that keeps a window of this size on `monitor`. A window
 // that does not fit keeps its top-left corner on it: the title bar with the swatch stays
@@ -17,8 +17,8 @@ Point keep_on_monitor(Point at, Size window, Rect monitor);
 // that holds it; returns the top-left it got.
 Point move_window_on_monitor(Platform& p, Point at, Size size);
 
-// Gives the window the size of the current mode where it is, shifted only as far as needed
-// to stay on its monitor; returns its top-left.
+// Gives the window the size of the current mode (at the window scale, as every size here)
+// where it is, shifted only as far as needed to stay on its monitor; returns its top-left.
 Point apply_mode_size(AppState& s, Platform& p);
 
 // Gives the window the size of the current mode without moving it: while a grip is dragged

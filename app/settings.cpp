@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/placement.h"
+#include "app/window_scale.h"
 #include "export/color_text.h"
 #include "export/css_color.h"
 
@@ -153,6 +154,7 @@ constexpr ExtensionField EXTENSION_FIELDS[EXTENSION_FIELD_COUNT] = {
     {&AppState::ui_language, UI_LANGUAGE_COUNT},
     {&AppState::extra_notation, CSS_NOTATION_COUNT + 1},
     {&AppState::contrast_readout, 2},
+    {&AppState::window_scale_choice, WINDOW_SCALE_CHOICES},
 };
 
 void decode_extension(AppState& s, const uint8_t* data, size_t size) {
@@ -238,7 +240,7 @@ void sanitize_settings(AppState& s) {
 void apply_settings_fixups(AppState& s, Point pointer) {
     s.chip_mode = 0;
     update_area_window_sizes(s);
-    s.window_pos = place_beside_pointer(pointer, mode_size(s), s.screen_width, s.screen_height);
+    s.window_pos = place_beside_pointer(pointer, window_size(s), s.screen_width, s.screen_height, s.window_scale);
     derive_current_components(s);
     if (is_area_mode(s.window_mode)) s.hold = 0;
 }
@@ -248,6 +250,7 @@ void load_settings(AppState& s, Platform& p) {
     if (p.read_file(settings_path(s).c_str(), SETTINGS_MAX_SIZE, bytes))
         decode_settings(s, bytes.data(), bytes.size());
     sanitize_settings(s);
+    s.window_scale = window_scale_for(s.window_scale_choice, p.window_dpi());
     apply_settings_fixups(s, p.pointer_pos());
 }
 

@@ -17,7 +17,9 @@ constexpr size_t SETTINGS_MARKER_SIZE = 8;
 // fields; a reader takes those it knows within N.
 constexpr char EXTENSION_MARKER[] = "TNX1";
 constexpr size_t EXTENSION_HEADER_SIZE = 6;
-enum : int { EXT_SAMPLE_SIZE, EXT_LANGUAGE, EXT_EXTRA_NOTATION, EXT_CONTRAST_READOUT, EXTENSION_FIELD_COUNT };
+enum : int {
+    EXT_SAMPLE_SIZE, EXT_LANGUAGE, EXT_EXTRA_NOTATION, EXT_CONTRAST_READOUT, EXT_WINDOW_SCALE, EXTENSION_FIELD_COUNT
+};
 // The most a loader reads: the layout and the largest block.
 constexpr size_t SETTINGS_MAX_SIZE = SETTINGS_SIZE + EXTENSION_HEADER_SIZE + 0xFFFF;
 
@@ -41,12 +43,12 @@ bool decode_settings(AppState& s, const uint8_t* data, size_t size);
 void sanitize_settings(AppState& s);
 
 // What start-up does whether or not a file was read: chip mode off, the area modes'
-// window sizes, the place beside the pointer, the derived components, hold cleared
-// in the area modes.
+// window sizes, the place beside the pointer (at window_scale), the derived components,
+// hold cleared in the area modes.
 void apply_settings_fixups(AppState& s, Point pointer);
 
-// Reads "%sqv.ini" from exe_dir if it exists, then checks the values and applies the
-// fix-ups. Always succeeds.
+// Reads "%sqv.ini" from exe_dir if it exists, checks the values, takes the window scale the
+// choice gives at the window's DPI and applies the fix-ups. Always succeeds.
 void load_settings(AppState& s, Platform& p);
 
 // 1 when the whole file was written, 0 otherwise; a failed save leaves the old file.

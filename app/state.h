@@ -47,6 +47,8 @@ struct AppState {
     Image hls_picture;                  // hue ring and grey ramp of the HLS panel (38 x 38)
     Image zoom_source;                  // the screen square the magnifier enlarges
     Image sample_block;                 // MAX_SAMPLE_SIDE square: the screen read sample_size averages
+    Image scaled_frame;                 // the presented frame enlarged for the screen: made when a scale
+                                        // above 1 first needs it, large enough for the largest
     int32_t screen_width = 0, screen_height = 0;
     ColorRef button_face_color = 0;
     EdgeColors edge_colors = {};         // the capture button's raised or sunken edge
@@ -58,6 +60,7 @@ struct AppState {
 
     // Window and interaction
     int32_t window_mode = 0;             // MODE_*
+    int32_t window_scale = 1;            // screen pixels per window unit: 1, 2 or 3
     int32_t chip_mode = 0;               // window follows the pointer
     uint16_t return_mode = 0;            // mode to go back to after an edit or chip mode
     uint16_t chip_saved_refresh_ms = 0;  // refresh_ms before chip mode set 50
@@ -101,6 +104,7 @@ struct AppState {
     int32_t ui_language = 0;             // 0 the Japanese texts
     int32_t extra_notation = 0;          // 0 none: text_format applies
     int32_t contrast_readout = 0;        // 0 off
+    int32_t window_scale_choice = 0;     // 0 from the monitor's DPI, 1-3 fixed (app/window_scale.h)
 
     // Gradation
     Size area_size;

@@ -61,14 +61,31 @@ void copy_block(Image& dst, int dx, int dy, const Image& src, int sx, int sy, in
 void stretch_block(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, int h,
                    int factor) {
     if (factor <= 0) return;
-    for (int j = 0; j < h * factor; ++j) {
-        const int ty = dy + j, fy = sy + j / factor;
-        if (ty < 0 || ty >= dst.height || fy < 0 || fy >= src.height) continue;
-        for (int i = 0; i < w * factor; ++i) {
-            const int tx = dx + i, fx = sx + i / factor;
-            if (tx < 0 || tx >= dst.width || fx < 0 || fx >= src.width) continue;
-            dst.pixels[static_cast<size_t>(ty) * dst.stride + tx] =
-                src.pixels[static_cast<size_t>(fy) * src.stride + fx];
+    // Clipped once, as copy_block: target columns i0..i1 and rows j0..j1 of the block lie in dst
+    // and their source pixels in src. Each source row is spread into its first target row, which
+    // the rows below it copy: the window's enlargement runs at every presented frame.
+    const int64_t f = factor;
+    const int64_t i0 = std::max<int64_t>({0, -int64_t{dx}, -int64_t{sx} * f});
+    const int64_t j0 = std::max<int64_t>({0, -int64_t{dy}, -int64_t{sy} * f});
+    const int64_t i1 = std::min<int64_t>({int64_t{w} * f, int64_t{dst.width} - dx, (int64_t{src.width} - sx) * f});
+    const int64_t j1 = std::min<int64_t>({int64_t{h} * f, int64_t{dst.height} - dy, (int64_t{src.height} - sy) * f});
+    if (i1 <= i0) return;
+    for (int64_t j = j0; j < j1; ++j) {
+        uint32_t* to = dst.pixels + (dy + j) * dst.stride + dx + i0;
+        if (j > j0 && j % f != 0) {
+            std::copy_n(to - dst.stride, i1 - i0, to);
+            continue;
+        }
+        const uint32_t* from = src.pixels + (sy + j / f) * src.stride;
+        int64_t i = i0, k = i0 / f;  // sx + k: the source column of target column i
+        // The window's scales 2 and 3 in whole blocks of a fixed size, which the compiler unrolls.
+        if (f == 2 && i % 2 == 0)
+            for (; i + 2 <= i1; i += 2, ++k) to[0] = to[1] = from[sx + k], to += 2;
+        else if (f == 3 && i % 3 == 0)
+            for (; i + 3 <= i1; i += 3, ++k) to[0] = to[1] = to[2] = from[sx + k], to += 3;
+        for (; i < i1; ++k) {
+            const uint32_t v = from[sx + k];
+            for (const int64_t end = std::min(i1, (k + 1) * f); i < end; ++i) *to++ = v;
         }
     }
 }

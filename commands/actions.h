@@ -4,8 +4,9 @@
 #include "commands/command_facts.h"
 #include "platform/platform.h"
 
-// Window modes, refresh rates and chip mode; may set result to 1.
-bool run_window_action(AppState& s, const CommandFacts& c, int& result);
+// Window modes, refresh rates, sample sizes, the window scale, the language and chip mode;
+// may set result to 1.
+bool run_window_action(AppState& s, Platform& window, const CommandFacts& c, int& result);
 // Enter: records the colour and ends an edit begun in the mix or gradation mode.
 int run_return(AppState& s, Platform& window);
 // Hold, history, palette, editing, averaging, grey and mixing models.

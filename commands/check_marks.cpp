@@ -11,9 +11,9 @@ void toggle(AppState& s, int32_t& flag, uint16_t id) {
     set_menu_check(s.popup_menus, id, flag == 1);
 }
 
-// The system marks the first copy of an item only; the choices added to the normal and the
-// colour-mix popups alike are marked in both.
-bool every_copy(CommandGroup group) { return group == GROUP_SAMPLE || group == GROUP_EXTRA_NOTATION; }
+// The system marks the first copy of an item only; the choices added to several popups (the
+// sample sizes and CSS forms in two, the window scales in all four) are marked in every one.
+bool every_copy(CommandGroup group) { return group == GROUP_SAMPLE || group == GROUP_EXTRA_NOTATION || group == GROUP_SCALE; }
 
 // The added notations and the sixteen are one choice: one mark among them all.
 bool same_choice(CommandGroup a, CommandGroup b) {

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "app/state.h"
+#include "app/window_scale.h"
 #include "export/color_text.h"
 #include "export/css_color.h"
 
@@ -27,6 +28,7 @@ static_assert(members(GROUP_REPEAT) == REPEAT_COUNT);
 static_assert(members(GROUP_WAVE) == WAVE_COUNT);
 static_assert(members(GROUP_SAMPLE) == SAMPLE_SIZE_COUNT);
 static_assert(members(GROUP_EXTRA_NOTATION) == CSS_NOTATION_COUNT);
+static_assert(members(GROUP_SCALE) == WINDOW_SCALE_CHOICES);
 static_assert(members(FAMILY_PALETTE_STORE) == PALETTE_COUNT);
 static_assert(members(FAMILY_PALETTE_RECALL) == PALETTE_COUNT);
 static_assert(members(FAMILY_PALETTE_RECALL_OUT) == PALETTE_COUNT);

@@ -9,11 +9,11 @@
 enum CommandGroup : uint8_t {
     GROUP_NONE,
     GROUP_MODE, GROUP_RATE, GROUP_NOTATION, GROUP_DECIMALS, GROUP_MIX,
-    GROUP_SHAPE, GROUP_REPEAT, GROUP_CYCLES, GROUP_WAVE, GROUP_SAMPLE, GROUP_EXTRA_NOTATION,
+    GROUP_SHAPE, GROUP_REPEAT, GROUP_CYCLES, GROUP_WAVE, GROUP_SAMPLE, GROUP_EXTRA_NOTATION, GROUP_SCALE,
     FAMILY_PALETTE_STORE, FAMILY_PALETTE_RECALL, FAMILY_PALETTE_RECALL_OUT,
     FAMILY_EDIT_STORE, FAMILY_EDIT,
 };
-constexpr bool is_radio_group(CommandGroup group) { return group >= GROUP_MODE && group <= GROUP_EXTRA_NOTATION; }
+constexpr bool is_radio_group(CommandGroup group) { return group >= GROUP_MODE && group <= GROUP_SCALE; }
 
 // Where a command is rejected, and the follow-up it runs (command_list.h says what each does).
 enum : uint8_t {

@@ -8,4 +8,4 @@
 enum : uint16_t { TINTORA_COMMANDS(TINTORA_COMMAND_ID) };
 #undef TINTORA_COMMAND_ID
 
-constexpr int COMMAND_COUNT = 140;
+constexpr int COMMAND_COUNT = 144;

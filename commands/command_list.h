@@ -4,9 +4,9 @@
 // group: the radio group (GROUP_*) whose check mark moves to the command, or the family
 //   (FAMILY_*) of commands that differ only in their value; GROUP_NONE for the rest.
 // value: what the command chooses in its group: the window mode, refresh_ms, text_format,
-//   decimals, mix_mode, grad_shape, grad_repeat, grad_wave, grad_half_cycles, sample_size or
-//   extra_notation; in the
-//   palette families the slot (0 = key 1 ... 9 = key 0); in the edit families 0 in, 1 out.
+//   decimals, mix_mode, grad_shape, grad_repeat, grad_wave, grad_half_cycles, sample_size,
+//   extra_notation or window_scale_choice; in the palette families the slot (0 = key 1 ... 9 = key 0);
+//   in the edit families 0 in, 1 out.
 // flags: ONLY_IN_GRADATION, NOT_IN_CAPTURE, NOT_IN_GRADATION (rejected there), and the
 //   follow-up: FOLLOW_COPY_TEXT (the colour text to the clipboard), FOLLOW_RECALL (split
 //   the current colour, hold it, record it in the history), FOLLOW_PUSH_HISTORY.
@@ -16,7 +16,7 @@
 #pragma once
 
 #define TINTORA_COMMANDS(X)                                                                  \
-    /* Window modes, chip mode, refresh rates, sample sizes, language, return and quit */                            \
+    /* Window modes, chip mode, refresh rates, sample sizes, language, scale, return and quit */                     \
     X(CMD_MODE_MINIMUM, 40019, GROUP_MODE, MODE_MINIMUM, 0)                                  \
     X(CMD_MODE_COMPACT, 40003, GROUP_MODE, MODE_COMPACT, 0)                                  \
     X(CMD_MODE_RGB_PANEL, 40002, GROUP_MODE, MODE_RGB_PANEL, 0)                              \
@@ -41,6 +41,10 @@
     X(CMD_SAMPLE_LARGER, 40208, GROUP_NONE, 0, 0)                                            \
     X(CMD_SAMPLE_SMALLER, 40209, GROUP_NONE, 0, 0)                                           \
     X(CMD_LANGUAGE, 40210, GROUP_NONE, 0, 0)                                                 \
+    X(CMD_SCALE_AUTO, 40211, GROUP_SCALE, 0, 0)                                              \
+    X(CMD_SCALE_1, 40212, GROUP_SCALE, 1, 0)                                                 \
+    X(CMD_SCALE_2, 40213, GROUP_SCALE, 2, 0)                                                 \
+    X(CMD_SCALE_3, 40214, GROUP_SCALE, 3, 0)                                                 \
     X(CMD_RETURN, 40085, GROUP_NONE, 0, 0)                                                   \
     X(CMD_QUIT, 8, GROUP_NONE, 0, 0)                                                         \
     /* Colours, history, palette, editing, mixing */                                         \

@@ -51,7 +51,7 @@ bool pass_mode_checks(AppState& s, uint16_t& id, int& result) {
 
 // Step 5: the notation, decimals and quit commands need no family of their own.
 void run_action(AppState& s, Platform& window, const CommandFacts& c, int& result) {
-    if (run_window_action(s, c, result) || run_colour_action(s, window, c) || run_gradation_action(s, c) ||
+    if (run_window_action(s, window, c, result) || run_colour_action(s, window, c) || run_gradation_action(s, c) ||
         run_picture_action(s, window, c))
         return;
     if (c.group == GROUP_NOTATION) s.text_format = c.value, s.extra_notation = 0;

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // Entries in menu_table (command_table.h checks that the two agree).
-constexpr int MENU_ENTRY_COUNT = 322;
+constexpr int MENU_ENTRY_COUNT = 342;
 
 // The interface languages: the Japanese texts, as ever the default, and English.
 enum : int32_t { UI_JAPANESE = 0, UI_ENGLISH = 1, UI_LANGUAGE_COUNT = 2 };

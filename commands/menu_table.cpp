@@ -35,6 +35,7 @@ constexpr std::array<MenuEntry, (N + ...)> join(const std::array<MenuEntry, N>&.
 }
 
 // The same in all four popups; an area or mix popup checks its own mode and grays chip mode.
+// The window scales close it.
 constexpr auto mode_submenu(uint16_t own) {
     auto mode = [own](uint16_t id, Text label, const char* key) {
         return item(id, label, same(key), id == own ? MENU_CHECKED : 0);
@@ -47,7 +48,9 @@ constexpr auto mode_submenu(uint16_t own) {
                 mode(CMD_MODE_MIX_PANEL, {"混色ﾊﾟﾈﾙ", "Mixing panel"}, "F7"),
                 mode(CMD_MODE_RECORD_PANEL, {"記録色ﾊﾟﾈﾙ", "Recorded colours"}, "F8"), SEP,
                 mode(CMD_MODE_GRADATION, {"ｸﾞﾗﾃﾞｰｼｮﾝﾓｰﾄﾞ", "Gradation mode"}, "F9"), SEP,
-                item(CMD_CHIP_MODE, {"ﾁｯﾌﾟﾓｰﾄﾞ", "Chip mode"}, same("Ctrl+T"), own ? MENU_GRAYED : 0), END);
+                item(CMD_CHIP_MODE, {"ﾁｯﾌﾟﾓｰﾄﾞ", "Chip mode"}, same("Ctrl+T"), own ? MENU_GRAYED : 0), SEP,
+                item(CMD_SCALE_AUTO, {"自動", "Auto"}), item(CMD_SCALE_1, same("1x")), item(CMD_SCALE_2, same("2x")),
+                item(CMD_SCALE_3, same("3x")), END);
 }
 
 constexpr auto rate_submenu(uint8_t flags) {

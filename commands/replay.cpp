@@ -10,7 +10,7 @@ void replay_saved_choices(AppState& s) {
         {GROUP_NOTATION, s.text_format}, {GROUP_DECIMALS, s.decimals},
         {GROUP_SHAPE, s.grad_shape},     {GROUP_REPEAT, s.grad_repeat},
         {GROUP_WAVE, s.grad_wave},       {GROUP_CYCLES, s.grad_half_cycles},
-        {GROUP_SAMPLE, s.sample_size},
+        {GROUP_SAMPLE, s.sample_size},   {GROUP_SCALE, s.window_scale_choice},
     };
     for (const auto& c : choices)
         if (const uint16_t id = command_for_value(c.group, c.value)) set_check_marks(s, id);

@@ -1,8 +1,9 @@
-// Window modes, refresh rates, sample sizes, chip mode and the return from an edit.
+// Window modes, refresh rates, sample sizes, the window scale, chip mode and the return from an edit.
 #include "commands/actions.h"
 
 #include <algorithm>
 
+#include "app/window_scale.h"
 #include "commands/check_marks.h"
 #include "commands/history.h"
 
@@ -53,13 +54,23 @@ void step_sample_size(AppState& s, int by) {
     set_check_marks(s, command_for_value(GROUP_SAMPLE, s.sample_size));
 }
 
+// A new scale resizes the window about its top-left (result 1).
+void choose_window_scale(AppState& s, Platform& window, int32_t choice, int& result) {
+    s.window_scale_choice = choice;
+    const int scale = window_scale_for(choice, window.window_dpi());
+    if (scale == s.window_scale) return;
+    s.window_scale = scale;
+    result = 1;
+}
+
 }  // namespace
 
-bool run_window_action(AppState& s, const CommandFacts& c, int& result) {
+bool run_window_action(AppState& s, Platform& window, const CommandFacts& c, int& result) {
     switch (c.group) {
     case GROUP_MODE: choose_window_mode(s, c.value); return true;
     case GROUP_RATE: s.refresh_ms = static_cast<uint16_t>(c.value); return true;
     case GROUP_SAMPLE: s.sample_size = c.value; return true;
+    case GROUP_SCALE: choose_window_scale(s, window, c.value, result); return true;
     default: break;
     }
     if (c.id == CMD_LANGUAGE) {

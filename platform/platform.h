@@ -61,6 +61,8 @@ public:
 
     // The one window, always topmost.
     virtual Rect window_rect() = 0;
+    // The DPI of the monitor that holds the window (96 at 100 %).
+    virtual int window_dpi() = 0;
     virtual void move_window(int x, int y, int width, int height) = 0;
     virtual void start_system_move() = 0;
     virtual void invalidate() = 0;

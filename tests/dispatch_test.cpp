@@ -289,9 +289,9 @@ TEST(Commands, StartUpReplayChecksExactlyTheLoadedChoices) {
     const struct { int32_t mode, rate, format, decimals, shape, repeat, wave, cycles, upper, out_at_mid, sample, extra;
                    const char* checked; } cases[] = {
         {MIX, 123, FMT_CSS, 2, SHAPE_LINEAR, REPEAT_INFINITE, WAVE_SINE, 5, 1, 0, 3, 8,
-         "MODE_MIX_PANEL SAMPLE_11 GRAD_SHAPE_LINEAR WAVE_SINE GRAD_REPEAT_INFINITE FMT_NAMED FMT_UPPERCASE DECIMALS_6"},
-        {10, 100, 16, -1, 8, -1, 4, 1, 0, 1, 0, 0, "RATE_10 SAMPLE_1 GRAD_CYCLES_0_5 GRAD_OUT_AT_MID"},
-        {-1, 500, -1, 3, -1, 3, -1, 0, 0, 0, 7, 9, "RATE_2"},
+         "MODE_MIX_PANEL SAMPLE_11 SCALE_AUTO GRAD_SHAPE_LINEAR WAVE_SINE GRAD_REPEAT_INFINITE FMT_NAMED FMT_UPPERCASE DECIMALS_6"},
+        {10, 100, 16, -1, 8, -1, 4, 1, 0, 1, 0, 0, "RATE_10 SAMPLE_1 SCALE_AUTO GRAD_CYCLES_0_5 GRAD_OUT_AT_MID"},
+        {-1, 500, -1, 3, -1, 3, -1, 0, 0, 0, 7, 9, "RATE_2 SCALE_AUTO"},
     };
     for (const auto& c : cases) {
         Picker t(RGB);

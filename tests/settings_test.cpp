@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "app/window_scale.h"
 #include "export/color_text.h"
 #include "export/css_color.h"
 #include "ui/frame.h"
@@ -61,7 +62,7 @@ std::unique_ptr<AppState> unusual_state() {
     for (int i = 0; i < RECORDED_COUNT; ++i) s->recorded[i] = 0x010203u * static_cast<uint32_t>(i + 1);
     std::memset(s->save_prefix, 'x', sizeof s->save_prefix);  // bytes after the terminator count too
     std::memcpy(s->save_prefix, "D:\\pics\\shot_", 14);
-    s->sample_size = 5, s->ui_language = 1, s->extra_notation = 8, s->contrast_readout = 1;
+    s->sample_size = 5, s->ui_language = 1, s->extra_notation = 8, s->contrast_readout = 1, s->window_scale_choice = 2;
     return s;
 }
 
@@ -97,9 +98,9 @@ TEST(SettingsLayout, FieldsAtTheirOffsetsLittleEndian) {
     EXPECT_EQ(0, std::memcmp(b.data() + 206, s->save_prefix, PATH_SIZE));
 }
 
-// The settings after the layout, as loaded: sample size, language, extra notation, contrast readout.
+// The settings after the layout, as loaded: sample size, language, extra notation, contrast readout, scale.
 std::array<int, EXTENSION_FIELD_COUNT> extension(const AppState& s) {
-    return {s.sample_size, s.ui_language, s.extra_notation, s.contrast_readout};
+    return {s.sample_size, s.ui_language, s.extra_notation, s.contrast_readout, s.window_scale_choice};
 }
 
 // The block after the layout: absent in a file of defaults, which stays 466 bytes; each field at
@@ -107,11 +108,11 @@ std::array<int, EXTENSION_FIELD_COUNT> extension(const AppState& s) {
 // beyond the fields known ignored; another marker, an N past the end, or a cut header: defaults.
 TEST(SettingsFile, ExtensionBlockAfterTheLayout) {
     EXPECT_EQ(settings_file(*fresh_state()), defaults());
-    const int counts[EXTENSION_FIELD_COUNT] = {SAMPLE_SIZE_COUNT, UI_LANGUAGE_COUNT, CSS_NOTATION_COUNT + 1, 2};
+    const int counts[EXTENSION_FIELD_COUNT] = {SAMPLE_SIZE_COUNT, UI_LANGUAGE_COUNT, CSS_NOTATION_COUNT + 1, 2, WINDOW_SCALE_CHOICES};
     for (int field = 0; field < EXTENSION_FIELD_COUNT; ++field)
         for (int v = 0; v <= counts[field]; ++v) {
             Bytes file(defaults());
-            file.insert(file.end(), {'T', 'N', 'X', '1', 4, 0, 0, 0, 0, 0});
+            file.insert(file.end(), {'T', 'N', 'X', '1', 5, 0, 0, 0, 0, 0, 0});
             file[SETTINGS_SIZE + EXTENSION_HEADER_SIZE + field] = static_cast<uint8_t>(v);
             std::array<int, EXTENSION_FIELD_COUNT> want{};
             want[field] = v < counts[field] ? v : 0;
@@ -122,11 +123,12 @@ TEST(SettingsFile, ExtensionBlockAfterTheLayout) {
                       v && v < counts[field] ? Bytes(file.begin() + SETTINGS_SIZE, file.end()) : Bytes{}) << field << " at " << v;
         }
     const struct { const char* name; Bytes block; std::array<int, EXTENSION_FIELD_COUNT> want; } rows[] = {
-        {"N of 1", {'T', 'N', 'X', '1', 1, 0, 3, 1, 1, 1}, {3, 0, 0, 0}},
-        {"N of 6, the last two unknown", {'T', 'N', 'X', '1', 6, 0, 3, 1, 2, 1, 9, 9}, {3, 1, 2, 1}},
-        {"another marker", {'T', 'N', 'X', '2', 4, 0, 3, 1, 2, 1}, {}},
-        {"N past the end", {'T', 'N', 'X', '1', 5, 0, 3, 1, 2, 1}, {}},
-        {"N of 256, its high byte", {'T', 'N', 'X', '1', 0, 1, 3, 1, 2, 1}, {}},
+        {"N of 1", {'T', 'N', 'X', '1', 1, 0, 3, 1, 1, 1}, {3, 0, 0, 0, 0}},
+        {"N of 4, an earlier version's: the scale automatic", {'T', 'N', 'X', '1', 4, 0, 3, 1, 2, 1, 2}, {3, 1, 2, 1, 0}},
+        {"N of 7, the last two unknown", {'T', 'N', 'X', '1', 7, 0, 3, 1, 2, 1, 3, 9, 9}, {3, 1, 2, 1, 3}},
+        {"another marker", {'T', 'N', 'X', '2', 5, 0, 3, 1, 2, 1, 1}, {}},
+        {"N past the end", {'T', 'N', 'X', '1', 6, 0, 3, 1, 2, 1, 1}, {}},
+        {"N of 256, its high byte", {'T', 'N', 'X', '1', 0, 1, 3, 1, 2, 1, 1}, {}},
         {"cut inside the header", {'T', 'N', 'X', '1', 4}, {}}};
     for (const auto& r : rows) {
         Bytes file(defaults());
@@ -212,7 +214,7 @@ TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
 TEST(SettingsFile, EveryCutAndBitFlipLoadsPaintsAndResavesStably) {
     // One started program lends its platform and surfaces to all: a start each would allocate gigabytes.
     HeadlessApp kept;
-    kept.start();
+    kept.start_lending();
     HeadlessPlatform& p = kept.p;
     const Bytes full = settings_file(*unusual_state());  // with the extension block
     const size_t n = full.size();
@@ -235,7 +237,7 @@ TEST(SettingsFile, EveryCutAndBitFlipLoadsPaintsAndResavesStably) {
         for (int mode = 0; mode < MODE_COUNT; ++mode) {
             s->window_mode = mode;
             paint_window(*s, p, PRESENT_ALWAYS);
-            EXPECT_EQ(wh({p.last_frame.image.width, p.last_frame.image.height}), wh(mode_size(*s))) << "mode " << mode;
+            EXPECT_EQ(wh({p.last_frame.image.width, p.last_frame.image.height}), wh(window_size(*s))) << "mode " << mode;
         }
         p.texts.clear();
     }

@@ -23,14 +23,16 @@ enum EventKind {
     EVENT_RIGHT_DOWN,
     EVENT_CAPTURE_LOST,  // another window took the pointer: any drag ends
     EVENT_DESTROY,
+    EVENT_DPI_CHANGED,   // dpi: the window is on a monitor of another DPI, or the monitor's DPI changed
     EVENT_KIND_COUNT,
 };
 
 struct Event {
     EventKind kind = EVENT_FRAME;
-    Point at;              // client coordinates, sign-extended: negative left of or above the window
+    Point at;              // client pixels, sign-extended: negative left of or above the window
     Key key = KEY_OTHER;
     uint32_t command = 0;
+    int dpi = 0;
 };
 
 // Everything the program does after start-up happens here, one event at a time.

@@ -2,6 +2,7 @@
 #include "ui/event.h"
 
 #include "app/placement.h"
+#include "app/window_scale.h"
 #include "commands/command_ids.h"
 #include "commands/dispatch.h"
 #include "commands/history.h"
@@ -14,9 +15,10 @@ namespace {
 
 // A press on the swatch shorter than this toggles hold; a longer one is a pick drag.
 constexpr uint32_t CLICK_MS = 250;
-// The chip's pick drag: the dropper 16 px left of the window and 16 below its top.
+// Distances beside the pointer are in window units, so they grow with the window scale.
+// The chip's pick drag: the dropper 16 left of the window and 16 below its top.
 constexpr int PICK_OFFSET = 16;
-// In chip mode the chip sits below-right of the pointer, flipping left within 78 px of the
+// In chip mode the chip sits below-right of the pointer, flipping left within 78 of the
 // right edge (whatever its width) and above near the bottom edge.
 constexpr Point CHIP_BESIDE = {13, 4};
 constexpr int CHIP_FLIP_WITHIN = 78, CHIP_FLIP_LEFT = 6, CHIP_FLIP_UP = 2;
@@ -48,7 +50,8 @@ void start_pick_drag(AppState& s, Platform& p, int x, int y) {
         start(s, p, at);
     } else {  // the window sits up-right of the dropper
         p.set_cursor(CURSOR_PICK);
-        p.warp_pointer({at.x - x - PICK_OFFSET, at.y - y + PICK_OFFSET});
+        const Point off = scaled(s, Point{x + PICK_OFFSET, y - PICK_OFFSET});
+        p.warp_pointer({at.x - off.x, at.y - off.y});
     }
     p.invalidate();
 }
@@ -60,8 +63,9 @@ void follow_pick_drag(AppState& s, Platform& p) {
     if (const auto follow = panel_of(s.window_mode).pick_follow) {
         follow(s, p, at);
     } else {
-        const Size size = mode_size(s);
-        p.move_window(at.x + PICK_OFFSET, at.y - PICK_OFFSET, size.width, size.height);
+        const Size size = window_size(s);
+        const int off = scaled(s, PICK_OFFSET);
+        p.move_window(at.x + off, at.y - off, size.width, size.height);
     }
     p.invalidate();
 }
@@ -72,7 +76,8 @@ void end_pick_drag(AppState& s, Platform& p) {
     // The window takes its size back on its monitor (a capture window dragged above the
     // top comes down to it), and the pointer goes back onto the swatch where the press was.
     const Point at = apply_mode_size(s, p);
-    p.warp_pointer({at.x + s.grab_offset.x, at.y + s.grab_offset.y});
+    const Point grab = scaled(s, s.grab_offset);
+    p.warp_pointer({at.x + grab.x, at.y + grab.y});
     s.dragging = 0;
     if (p.now_ms() - s.press_time >= CLICK_MS)
         s.hold = 1;
@@ -90,10 +95,11 @@ void start_system_move(Platform& p) {
 void on_frame(AppState& s, Platform& p) {
     if (s.chip_mode && s.has_focus) {
         const Point at = p.pointer_pos();
-        const Size size = mode_size(s);
-        const int x = at.x > s.screen_width - CHIP_FLIP_WITHIN ? at.x - size.width - CHIP_FLIP_LEFT : at.x + CHIP_BESIDE.x;
-        const int y = at.y > s.screen_height - size.height - CHIP_FLIP_UP ? at.y - size.height - CHIP_FLIP_UP
-                                                                         : at.y + CHIP_BESIDE.y;
+        const Size size = window_size(s);
+        const Point beside = scaled(s, CHIP_BESIDE);
+        const int left = scaled(s, CHIP_FLIP_LEFT), up = scaled(s, CHIP_FLIP_UP);
+        const int x = at.x > s.screen_width - scaled(s, CHIP_FLIP_WITHIN) ? at.x - size.width - left : at.x + beside.x;
+        const int y = at.y > s.screen_height - size.height - up ? at.y - size.height - up : at.y + beside.y;
         move_window_on_monitor(p, {x, y}, size);
     }
     // Painted here rather than through an invalidation: an unchanged window costs no paint
@@ -209,9 +215,23 @@ void on_right_down(AppState& s, Platform& p) {
     p.invalidate();
 }
 
+// The window rescales about its top-left, then keeps to its monitor. A panel drag, measured
+// in the old units, ends first; a pick drag goes on, its window placed at the new scale by
+// the next move.
+void on_dpi_changed(AppState& s, Platform& p, int dpi) {
+    const int scale = window_scale_for(s.window_scale_choice, dpi);
+    if (scale == s.window_scale) return;
+    if (s.drag_state >= 0) end_drag(s, p);
+    s.window_scale = scale;
+    if (!s.dragging) apply_mode_size(s, p);
+    p.invalidate();
+}
+
 }  // namespace
 
 void handle_event(AppState& s, Platform& p, const Event& e) {
+    // Panels and hit tests speak window units: the client pixels divided by the scale.
+    const Point at = to_units(s, e.at);
     switch (e.kind) {
     case EVENT_FRAME: on_frame(s, p); break;
     case EVENT_PAINT: paint_window(s, p, PRESENT_ALWAYS); break;
@@ -220,12 +240,13 @@ void handle_event(AppState& s, Platform& p, const Event& e) {
     case EVENT_KEY_DOWN: on_key_down(s, p, e.key); break;
     case EVENT_KEY_UP: on_key_up(s, e.key); break;
     case EVENT_COMMAND: on_command(s, p, e.command); break;
-    case EVENT_MOUSE_MOVE: on_mouse_move(s, p, e.at.x, e.at.y); break;
-    case EVENT_LEFT_DOWN: on_left_down(s, p, e.at.x, e.at.y); break;
+    case EVENT_MOUSE_MOVE: on_mouse_move(s, p, at.x, at.y); break;
+    case EVENT_LEFT_DOWN: on_left_down(s, p, at.x, at.y); break;
     case EVENT_LEFT_UP: on_left_up(s, p); break;
     case EVENT_RIGHT_DOWN: on_right_down(s, p); break;
     case EVENT_CAPTURE_LOST: end_drag(s, p); break;
     case EVENT_DESTROY: p.post_quit(); break;
+    case EVENT_DPI_CHANGED: on_dpi_changed(s, p, e.dpi); break;
     case EVENT_KIND_COUNT: break;
     }
 }

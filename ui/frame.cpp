@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/window_scale.h"
 #include "ui/layout.h"
 #include "ui/panels/panel.h"
 #include "ui/title_bar.h"
@@ -37,6 +38,24 @@ void compose_frame(const AppState& s, Platform& p) {
     if (panel.compose && view.pixels) panel.compose(s, view, p);
 }
 
+Image make_scaled_frame(Platform& p) { return p.create_surface(BACK_WIDTH * MAX_WINDOW_SCALE, BACK_HEIGHT * MAX_WINDOW_SCALE); }
+
+namespace {
+
+// The frame as the screen shows it: each pixel an s x s block. The surface for it is made
+// when a scale above 1 first needs it, for the largest frame at the largest scale.
+Image enlarged(AppState& s, Platform& p, const Image& frame) {
+    if (s.window_scale <= 1) return frame;
+    if (!s.scaled_frame.pixels) s.scaled_frame = make_scaled_frame(p);
+    const Size size = scaled(s, Size{frame.width, frame.height});
+    Image out = sub_image(s.scaled_frame, 0, 0, size.width, size.height);
+    if (!out.pixels) return frame;  // no memory for it: the window shows its top-left part
+    stretch_block(out, 0, 0, frame, 0, 0, frame.width, frame.height, s.window_scale);
+    return out;
+}
+
+}  // namespace
+
 void present_frame(AppState& s, Platform& p, Presentation when) {
     if (!s.back_buffer.pixels || !s.frame.pixels || !s.next_frame.pixels) return;
     const Size size = frame_size(s);
@@ -47,7 +66,7 @@ void present_frame(AppState& s, Platform& p, Presentation when) {
     if (when == PRESENT_IF_CHANGED && same_pixels(next, last)) return;
     std::swap(s.frame, s.next_frame);
     s.presented_size = size;
-    p.present(next);
+    p.present(enlarged(s, p, next));
 }
 
 void paint_window(AppState& s, Platform& p, Presentation when) {

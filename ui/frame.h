@@ -16,9 +16,13 @@ void prepare_frame(AppState& s, Platform& p);
 // Draws the current mode into the back buffer; changes nothing else.
 void compose_frame(const AppState& s, Platform& p);
 // Makes the frame (the window's part of the back buffer with the marks shown in the window
-// only) and hands it to the window, unless `when` allows skipping a frame whose pixels and
-// size equal the last one presented.
+// only) and hands it to the window enlarged by the window scale, unless `when` allows
+// skipping a frame whose pixels and size equal the last one presented.
 void present_frame(AppState& s, Platform& p, Presentation when);
+// The surface the presented frame is enlarged into, for the largest frame at the largest scale;
+// made when a scale above 1 first needs it.
+Image make_scaled_frame(Platform& p);
+
 // The whole paint: prepare, compose, present.
 void paint_window(AppState& s, Platform& p, Presentation when);
 

@@ -13,3 +13,7 @@ bool hover_test(AppState& s, Platform& p, int x, int y);
 bool begin_drag(AppState& s, Platform& p, int x, int y);
 // Continues the drag recorded in drag_state.
 void drag_move(AppState& s, Platform& p, int x, int y);
+
+// The pointer's screen position in window units: drags measure their way in it, so a panel
+// value moves as far per panel pixel at every window scale.
+Point pointer_units(const AppState& s, Platform& p);

@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/event.h"
+#include "ui/frame.h"
 
 struct HeadlessApp {
     HeadlessPlatform p;
@@ -18,6 +19,9 @@ struct HeadlessApp {
 
     // Reads the settings file the platform holds, if any, and places the window beside p.pointer.
     void start(const AppState* surfaces_of = nullptr) { start_app(s, p, surfaces_of); }
+    // Started, with the surfaces a record makes only when it needs them made already, so that the
+    // many records started from this one (start_app(..., &s)) share them all.
+    void start_lending() { start(), s.scaled_frame = make_scaled_frame(p); }
     // The settings file beside the program, written from a record as a save would.
     void store_settings(const AppState& from) {
         std::vector<uint8_t> bytes(SETTINGS_SIZE);

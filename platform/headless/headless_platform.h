@@ -40,6 +40,7 @@ public:
     size_t fail_after_bytes = 0;
     std::set<std::string> read_only;  // paths whose files a save must leave alone
     std::string dialog_answer;  // empty: the dialog is cancelled
+    int dpi = 96;  // of the monitor that holds the window
 
     // What the test reads.
     Rect window;
@@ -78,6 +79,7 @@ public:
     void release_pointer() override { captured = false; }
     void set_cursor(CursorId id) override { cursor = id; }
     Rect window_rect() override { return window; }
+    int window_dpi() override { return dpi; }
     void move_window(int x, int y, int width, int height) override;
     void start_system_move() override { ++system_moves; }
     void invalidate() override { ++invalidations; }

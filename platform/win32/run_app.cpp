@@ -72,6 +72,9 @@ int run_app(HINSTANCE instance, int show_command) {
         s.last_frame = p.now_ms();
         start_app(s, p);
         app.ready = true;
+        // Placed beside the pointer, the window may have reached a monitor of another DPI
+        // while the core took no messages.
+        handle_event(s, p, {EVENT_DPI_CHANGED, {}, KEY_OTHER, 0, p.window_dpi()});
         ShowWindow(p.window, show_command);
         UpdateWindow(p.window);
         code = main_loop(s, p);

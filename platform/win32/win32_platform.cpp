@@ -168,6 +168,16 @@ Rect Win32Platform::window_rect() {
     return {rc.left, rc.top, rc.right, rc.bottom};
 }
 
+int Win32Platform::window_dpi() {
+    // Windows before 10 (1607) know no per-window DPI: the system's then.
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto get_dpi = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (get_dpi)
+        if (const UINT dpi = get_dpi(window)) return static_cast<int>(dpi);
+    return GetDeviceCaps(screen_dc, LOGPIXELSX);
+}
+
 void Win32Platform::move_window(int x, int y, int width, int height) {
     SetWindowPos(window, HWND_TOPMOST, x, y, width, height, SWP_NOACTIVATE);
 }

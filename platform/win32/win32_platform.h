@@ -65,6 +65,7 @@ public:
     void release_pointer() override;
     void set_cursor(CursorId id) override;
     Rect window_rect() override;
+    int window_dpi() override;
     void move_window(int x, int y, int width, int height) override;
     void start_system_move() override;
     void invalidate() override;

@@ -29,6 +29,7 @@ static Event event_of(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     e.at = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
     e.key = key_from_virtual(wparam);
     e.command = static_cast<uint32_t>(wparam);
+    e.dpi = LOWORD(wparam);  // horizontal and vertical are the same
     switch (message) {
     case WM_DESTROY: e.kind = EVENT_DESTROY; break;
     case WM_SETFOCUS: e.kind = EVENT_FOCUS_GAINED; break;
@@ -45,6 +46,8 @@ static Event event_of(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_LBUTTONDOWN: e.kind = EVENT_LEFT_DOWN; break;
     case WM_LBUTTONUP: e.kind = EVENT_LEFT_UP; break;
     case WM_RBUTTONDOWN: e.kind = EVENT_RIGHT_DOWN; break;
+    // The suggested rectangle is not taken: the core rescales about the top-left.
+    case WM_DPICHANGED: e.kind = EVENT_DPI_CHANGED; break;
     default: e.kind = EVENT_KIND_COUNT; break;
     }
     return e;

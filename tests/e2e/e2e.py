@@ -8,7 +8,7 @@ import time
 import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import QUIET, SCREEN_H, SCREEN_W, WINE, Desktop, Picker, wait_for  # noqa: E402
+from harness import QUIET, SCREEN_H, SCREEN_W, WINE, WINESERVER, Desktop, Picker, wait_for  # noqa: E402
 
 SCREEN = (0x12, 0x34, 0x56)  # the colour of the screen where a test shows no picture of its own
 INK, PAPER = (0x20, 0x40, 0x60), (0xE0, 0xC0, 0xA0)  # the tile under the capture view
@@ -18,11 +18,12 @@ PICKING_MODES = [("minimum", "F2", (39, 13), 0), ("compact", "F3", (67, 17), 1),
                  ("mix", "F7", (67, 57), 7), ("rgb-overview", "F5", (67, 57), 9), ("hls-overview", "F6", (67, 57), 10)]
 
 
-def keep(desk, shot, name, box):
-    """A window's screenshot among the artefacts; with E2E_PICTURES, the README's picture there, twice its size."""
+def keep(desk, shot, name, box, scale=200):
+    """A window's screenshot among the artefacts; with E2E_PICTURES, the README's picture there, twice its size
+    unless told otherwise."""
     shot.save_png(os.path.join(desk.artefacts, f"{name}.png"), box)
     if os.environ.get("E2E_PICTURES"):
-        shot.save_png(os.path.join(os.environ["E2E_PICTURES"], f"{name}.png"), box, scale=200)
+        shot.save_png(os.path.join(os.environ["E2E_PICTURES"], f"{name}.png"), box, scale=scale)
 
 
 def expect(cond, why):
@@ -113,20 +114,27 @@ def cpu_seconds(pid):
     return sum(int(open(f"{tasks}/{t}/schedstat").read().split()[0]) for t in os.listdir(tasks)) / 1e9
 
 
+def idle_percent(picker):
+    """CPU time of the idle picker, % of one core: the least of up to four 3-second figures (other work on a
+    shared machine only ever adds to a figure)."""
+    least = 100.0
+    for _ in range(4):
+        t0, c0 = time.monotonic(), cpu_seconds(picker.proc.pid)
+        time.sleep(3)
+        least = min(least, 100.0 * (cpu_seconds(picker.proc.pid) - c0) / (time.monotonic() - t0))
+        if least < 1.0:
+            break
+    return least
+
+
 def test_idle_cpu(desk):
-    """At 10 frames per second on an unchanging screen, each picking mode costs under 1 % of one core: the least of
-    up to four 3-second figures, as other work on a shared machine only ever adds to a figure."""
+    """At 10 frames per second on an unchanging screen, each picking mode costs under 1 % of one core."""
     with running(desk, "idle", (896, 300)) as picker:
-        pid, least = picker.proc.pid, {}
-        expect(b"tintora" in open(f"/proc/{pid}/cmdline", "rb").read().lower(), "the measured process is not tintora.exe")
+        least = {}
+        expect(b"tintora" in open(f"/proc/{picker.proc.pid}/cmdline", "rb").read().lower(), "the measured process is not tintora.exe")
         for name, key, size, _ in (m for m in PICKING_MODES if "overview" not in m[0]):
             picker.switch(key, size)
-            for _ in range(4):
-                t0, c0 = time.monotonic(), cpu_seconds(pid)
-                time.sleep(3)  # the measured interval itself
-                least[name] = min(least.get(name, 100.0), 100.0 * (cpu_seconds(pid) - c0) / (time.monotonic() - t0))
-                if least[name] < 1.0:
-                    break
+            least[name] = idle_percent(picker)
         print("idle CPU of tintora.exe at 10 frames per second, % of one core: "
               + ", ".join(f"{name} {percent:.2f}" for name, percent in least.items()))
         expect(max(least.values()) < 1.0, "idle CPU of 1 % or more")
@@ -185,9 +193,9 @@ def copied(desk, picker, keys, text):
 
 
 def block(data):
-    """The settings after the 466-byte layout: sample size, language, extra notation, contrast readout."""
-    expect(len(data) == 476 and data[466:472] == b"TNX1\x04\x00", f"no extension block in {len(data)} bytes")
-    return tuple(data[472:476])
+    """The settings after the 466-byte layout: sample size, language, extra notation, contrast readout, scale."""
+    expect(len(data) == 477 and data[466:472] == b"TNX1\x05\x00", f"no extension block in {len(data)} bytes")
+    return tuple(data[472:477])
 
 
 def test_sample_size(desk):
@@ -204,7 +212,7 @@ def test_sample_size(desk):
         keep(desk, wait_for("the 5 x 5 frame", lambda: (s := desk.screenshot()) and s.pixel(g[0] + 20, g[1] + 36) == (0, 0, 0) and s),
              "zoom-5x5", g)
         copied(desk, picker, ["F11", "ctrl+c"], mean(11))
-    expect(block(open(os.path.join(picker.folder, "qv.ini"), "rb").read()) == (3, 0, 0, 0), "the size was not stored")
+    expect(block(open(os.path.join(picker.folder, "qv.ini"), "rb").read()) == (3, 0, 0, 0, 0), "the size was not stored")
     with running(desk, "sample", pointer, picker=picker):
         copied(desk, picker, ["ctrl+c"], mean(11))
 
@@ -229,13 +237,13 @@ def test_notations_contrast_and_english(desk):
         desk.key(picker.wid, "F12", "ctrl+F12")
         keep(desk, wait_for("the ratio in the title", lambda: (s := desk.screenshot()) and any(
             s.pixel(x + i, y + 8) != title.pixel(x + i, y + 8) for i in range(18, w)) and s), "contrast-readout", g)
-    expect(block(open(path, "rb").read()) == (0, 1, 8, 1), "the choices were not stored")
+    expect(block(open(path, "rb").read()) == (0, 1, 8, 1, 0), "the choices were not stored")
     with running(desk, "notations", (300, 200), picker=picker):
         x, y, w, h = g = popup(desk, picker)
         keep(desk, wait_for("the popup painted", lambda: (s := desk.screenshot()) and s.pixel(x + w // 2, y + h // 2) != SCREEN
                             and s), "popup-english", g)
         desk.run(["xdotool", "key", "Escape"])
-    expect(block(open(path, "rb").read()) == (0, 1, 8, 1), "the choices did not survive a restart")
+    expect(block(open(path, "rb").read()) == (0, 1, 8, 1, 0), "the choices did not survive a restart")
 
 
 def area(shot, g, w=64, h=64):
@@ -291,6 +299,54 @@ def test_gradation_handles_and_keys(desk):
         moved = wait_for("a new picture", lambda: (a := area(desk.screenshot(), g)) != rest and a)
         desk.key(picker.wid, "g")  # the spiral
         keep(desk, wait_for("the spiral", lambda: (s := desk.screenshot()) and area(s, g) not in (rest, moved) and s), "gradation", g)
+
+
+def wine_dpi(desk, dpi):
+    """Wine reads LogPixels when its server starts: written, then the server started anew."""
+    subprocess.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi),
+                    "/f"], env=desk.env, timeout=60, **QUIET)
+    subprocess.run([WINESERVER, "-k"], env=desk.env, timeout=30, **QUIET)
+    desk.server.wait(30)
+    desk.server = subprocess.Popen([WINESERVER, "-p"], env=desk.env, **QUIET)
+    subprocess.run([WINE, "cmd", "/c", "exit"], env=desk.env, timeout=120, **QUIET)
+
+
+def test_window_scale_at_192_dpi(desk):
+    """At 192 DPI the automatic scale is 2: the RGB panel is 134 x 114 and Ctrl+C copies the physical pixel under the
+    pointer, not the one at half its place. With the colour fixed, its picture is the 1x picture (chosen in the menu)
+    in 2 x 2 blocks, as cheap when idle; back at Auto, a slider drag of 20 units adds 40 to red."""
+    wine_dpi(desk, 192)
+    try:
+        tile = desk.show_tile(INK, PAPER)
+        with running(desk, "scale", (128, 100)) as picker:
+            picker.wait_geometry("the 2x window", lambda g: g[2:] == (134, 114))
+            for x in [x for x in range(600, 700) if tile(x, 650) != tile(x // 2, 650)][:2]:
+                desk.move_pointer(x, 650)
+                copied(desk, picker, ["ctrl+c"], "0x%02X%02X%02X" % tile(x, 650)[::-1])
+            desk.show_colour(SCREEN)
+            desk.move_pointer(128, 100)
+            copied(desk, picker, ["ctrl+c"], "0x563412")
+            desk.key(picker.wid, "ctrl+e")
+            shots, idle = {}, {}
+            for k, keys in ((2, ()), (1, ("Down", "Right", "Up", "Up", "Up", "Return"))):  # 1x: the last but two
+                if keys:
+                    popup(desk, picker, keys)
+                x, y, w, h = g = picker.wait_geometry(f"the {k}x window", lambda g: g[2:] == (67 * k, 57 * k))
+                shots[k] = wait_for("the fixed title bar", lambda: (s := desk.screenshot()) and s.pixel(x + w - 3, y + 2 * k)
+                                    == (0xCC, 0xCC, 0xCC) and s), g
+                idle[k] = idle_percent(picker)
+            print(f"idle CPU of the RGB panel at 10 frames per second, % of one core: 1x {idle[1]:.2f}, 2x {idle[2]:.2f}")
+            (one, a), (two, b) = shots[1], shots[2]
+            keep(desk, one, "scale-1x", a, scale=100), keep(desk, two, "scale-2x", b, scale=100)
+            expect(all(two.pixel(b[0] + i, b[1] + j) == one.pixel(a[0] + i // 2, a[1] + j // 2) for j in range(114)
+                       for i in range(134)), "the 2x window is not the 1x one in 2 x 2 blocks")
+            expect(idle[2] < 1.0, f"idle CPU of {idle[2]:.2f} % at 2x")
+            popup(desk, picker, ("Down", "Right", "Up", "Up", "Up", "Up", "Return"))  # Auto
+            x, y, _, _ = picker.wait_geometry("the 2x window again", lambda g: g[2:] == (134, 114))
+            desk.drag(*((x + 40 + 10 * i, y + 44) for i in range(5)))
+            copied(desk, picker, ["ctrl+c"], "0x56343A")
+    finally:
+        wine_dpi(desk, 96)
 
 
 def main():

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/placement.h"
+#include "app/window_scale.h"
 #include "fuzz_checks.h"
 #include "platform/headless/headless_app.h"
 #include "ui/frame.h"
@@ -43,12 +44,13 @@ struct Kept {
     bool screen_changed = false;
     Size drawn{BACK_WIDTH, BACK_HEIGHT};  // the part of the surfaces the last run may have drawn in
     explicit Kept(Size screen) : app(screen.width, screen.height) {
-        app.start();
+        app.start_lending();
         for (Image* view : {&app.s.back_buffer, &app.s.frame, &app.s.next_frame}) {
             const Image whole = app.p.create_surface(BACK_WIDTH + 2 * GUARD, BACK_HEIGHT + 2 * GUARD);
             std::fill_n(whole.pixels, whole.stride * whole.height, CANARY);
             *view = sub_image(whole, GUARD, GUARD, BACK_WIDTH, BACK_HEIGHT);
         }
+        app.s.scaled_frame = app.p.create_surface(BACK_WIDTH * MAX_WINDOW_SCALE, BACK_HEIGHT * MAX_WINDOW_SCALE);
     }
 };
 
@@ -65,7 +67,7 @@ HeadlessPlatform& fresh(Kept& k, const Desk& desk) {
     k.screen_changed = false, k.drawn = {};
     p.monitors.assign(1, {0, 0, desk.screen.width, desk.screen.height});
     if (desk.second.right > desk.second.left) p.monitors.push_back(desk.second);
-    p.clock = 0, p.window = {}, p.cursor = CURSOR_ARROW, p.invalidations = p.system_moves = p.warnings = 0;
+    p.clock = 0, p.window = {}, p.cursor = CURSOR_ARROW, p.invalidations = p.system_moves = p.warnings = 0, p.dpi = 96;
     p.has_clip = p.captured = p.quit_posted = false;
     p.last_frame = ImageBuffer{};
     p.popups.clear(), p.files.clear(), p.texts.clear(), p.clipboard_text.clear(), p.clipboard_bitmap.clear();
@@ -96,10 +98,11 @@ void check(const AppState& s, HeadlessPlatform& p, int event) {
     if (event == EVENT_LEFT_UP || event == EVENT_FOCUS_LOST) REQUIRE(s.drag_state == -1 && s.dragging == 0);
     if (!s.dragging && s.drag_state < 0) {  // at rest the window has its mode's size and can be reached
         const Rect w = p.window;
-        const Size size = mode_size(s);
+        const Size size = window_size(s);
         REQUIRE(w.right - w.left == size.width && w.bottom - w.top == size.height);
         // Its swatch, or all of a window smaller than it (the 13 px chip at the bottom edge), on its monitor.
-        const Size reach{std::min(SWATCH_BOX.width, size.width), std::min(SWATCH_BOX.height, size.height)};
+        const Size box = scaled(s, SWATCH_BOX);
+        const Size reach{std::min(box.width, size.width), std::min(box.height, size.height)};
         const Point kept = keep_on_monitor({w.left, w.top}, reach, p.monitor_rect(w));
         REQUIRE(kept.x == w.left && kept.y == w.top);
     }
@@ -117,6 +120,7 @@ void play(AppState& s, Kept& k, Input& in, int event) {
             e.at = {in.coord(720), in.coord(720)};
             p.pointer = {p.window.left + e.at.x, p.window.top + e.at.y};
             break;
+        case EVENT_DPI_CHANGED: p.dpi = e.dpi = in.u16(); break;  // the window on another monitor
         case EVENT_FRAME:  // time passes; the loop makes no frame during a pick drag, but the window paints
             p.clock += in.u16();
             if (!s.dragging) handle_event(s, p, e);
@@ -133,7 +137,7 @@ void play(AppState& s, Kept& k, Input& in, int event) {
     }
     handle_event(s, p, e);
     if (e.kind == EVENT_PAINT) {
-        const Size size = frame_size(s);
+        const Size size = scaled(s, frame_size(s));
         REQUIRE(p.last_frame.image.width == size.width && p.last_frame.image.height == size.height);
     }
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/state.h"
+#include "app/window_scale.h"
 #include "export/color_text.h"
 #include "export/css_color.h"
 
@@ -28,6 +29,7 @@ inline const char* broken_range(const AppState& s) {
     IN_RANGE(within(s.marked_cell, 0, RECORDED_COUNT - 1) && within(s.save_counter, 0, 99));
     IN_RANGE(within(s.area_size.width, 1, AREA_MAX_WIDTH) && within(s.area_size.height, 1, AREA_MAX_HEIGHT));
     IN_RANGE(within(s.grad_block_w, 1, AREA_MAX_WIDTH) && within(s.grad_block_h, 1, AREA_MAX_HEIGHT));
+    IN_RANGE(within(s.window_scale, 1, MAX_WINDOW_SCALE) && within(s.window_scale_choice, 0, WINDOW_SCALE_CHOICES - 1));
     const Size w = mode_size(s);
     IN_RANGE(within(w.width, 1, BACK_WIDTH) && within(w.height, 1, BACK_HEIGHT));
     // No NaN, infinity or far point may reach the gradation renderer or the handle arithmetic: a

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/placement.h"
+#include "app/window_scale.h"
 #include "ui/panels/panels.h"
 #include "ui/title_bar.h"
 
@@ -11,10 +12,9 @@ namespace {
 constexpr int GRIP = 12;             // the grip: x > W - 12 and y > H - 12
 constexpr int SIZE_STEP = 16;        // Shift snaps the size to multiples of this
 constexpr int SIZE_MIN = 16;
-constexpr int POINTER_INSET = 30;    // the live area's bottom-right corner lies this far right of
-                                     // and below the pointer, in the view and in the capture drag
-// The capture drag's pointer in the window: POINTER_INSET from the area's far corner.
-constexpr Point DRAG_POINTER = {POINTER_INSET - AREA_ORIGIN.x, POINTER_INSET - AREA_ORIGIN.y};
+constexpr int POINTER_INSET = 30;    // the live area's bottom-right corner lies this many screen
+                                     // pixels right of and below the pointer, in the view and in
+                                     // the capture drag
 // A resize of a fixed capture shrinks the window to its title bar; this long after the
 // press the screen under it is grabbed.
 constexpr uint32_t GRAB_DELAY_MS = 100;
@@ -29,9 +29,12 @@ void prepare(AppState& s, Platform& p) {
     if (s.drag_state < 0) return;  // the fixed capture
     if (p.now_ms() - s.press_time <= GRAB_DELAY_MS) return;
     if (s.image_valid) {
-        // What lies under the shrunk window becomes the fixed picture at the new size.
+        // What lies under the shrunk window becomes the fixed picture at the new size, the
+        // screen pixel where the area's top-left shows at the area's top-left.
         const Rect r = p.window_rect();
-        read_screen_area(s, p, {0, 0}, {r.left, r.top, r.left + BACK_WIDTH, r.top + BACK_HEIGHT}, s.pointer_pos);
+        const Point area = scaled(s, AREA_ORIGIN);
+        const int left = r.left + area.x - AREA_ORIGIN.x, top = r.top + area.y - AREA_ORIGIN.y;
+        read_screen_area(s, p, {0, 0}, {left, top, left + BACK_WIDTH, top + BACK_HEIGHT}, s.pointer_pos);
         s.image_valid = 0;
     }
     resize_in_place(s, p);
@@ -58,30 +61,35 @@ bool press(AppState& s, Platform& p, int x, int y) {
     s.drag_state = AREA_GRIP;
     s.image_valid = 1;
     const Rect r = p.window_rect();
-    p.move_window(r.left, r.top, r.right - r.left, TITLE_BAR_HEIGHT);
+    p.move_window(r.left, r.top, r.right - r.left, scaled(s, TITLE_BAR_HEIGHT));
     return true;
 }
 
 void drag(AppState& s, Platform& p, int x, int y) { drag_area_grip(s, p, x, y, SIZE_STEP, SIZE_MIN); }
 
-// The pointer goes near the area's bottom-right corner, and may not leave the monitor so far
-// that the area would cross its left or top edge.
+// The pointer goes POINTER_INSET up-left of the far corner of the screen block the area
+// shows from its top-left (the area pixels are as many as screen pixels, the window's
+// offsets grow with the scale), and may not leave the monitor so far that the area would
+// cross its left or top edge.
 void pick_start(AppState& s, Platform& p, Point at) {
     const Size a = s.area_size;
+    const Point grab = scaled(s, s.grab_offset), area = scaled(s, AREA_ORIGIN);
     p.set_cursor(CURSOR_CAPTURE);
-    p.warp_pointer({at.x - s.grab_offset.x + a.width - DRAG_POINTER.x, at.y - s.grab_offset.y + a.height - DRAG_POINTER.y});
+    p.warp_pointer({at.x - grab.x + area.x + a.width - POINTER_INSET, at.y - grab.y + area.y + a.height - POINTER_INSET});
     const Rect m = p.monitor_at(at);
-    const Rect clip{m.left + a.width - DRAG_POINTER.x, m.top + a.height - POINTER_INSET, m.right - DRAG_POINTER.x,
-                    m.bottom - POINTER_INSET};
+    const Rect clip{m.left + area.x + a.width - POINTER_INSET, m.top + a.height - POINTER_INSET,
+                    m.right - POINTER_INSET + 1, m.bottom - POINTER_INSET};
     p.clip_pointer(&clip);
 }
 
 // Shrunk to its title bar, the window leaves the screen under the area visible.
 void pick_follow(AppState& s, Platform& p, Point at) {
-    const int left = at.x - s.area_size.width + DRAG_POINTER.x, top = at.y - s.area_size.height + DRAG_POINTER.y;
-    const int monitor_top = p.monitor_at(at).top;
-    if (top + TITLE_BAR_HEIGHT > monitor_top)
-        p.move_window(left, top, s.window_sizes[MODE_CAPTURE].width, TITLE_BAR_HEIGHT);
+    const Point area = scaled(s, AREA_ORIGIN);
+    const int left = at.x - s.area_size.width + POINTER_INSET - area.x;
+    const int top = at.y - s.area_size.height + POINTER_INSET - area.y;
+    const int monitor_top = p.monitor_at(at).top, title = scaled(s, TITLE_BAR_HEIGHT);
+    if (top + title > monitor_top)
+        p.move_window(left, top, scaled(s, s.window_sizes[MODE_CAPTURE].width), title);
     else  // wholly above the monitor, where some window systems take the pointer (and the
           // release) from a window: a pixel of it stays, in its frame column beside the area
         p.move_window(left, monitor_top, 1, 1);

@@ -5,6 +5,7 @@
 
 #include "app/gradation_area.h"
 #include "app/placement.h"
+#include "app/window_scale.h"
 #include "ui/panels/panels.h"
 #include "ui/title_bar.h"
 
@@ -166,8 +167,9 @@ void drag(AppState& s, Platform& p, int x, int y) {
 void pick_start(AppState&, Platform&, Point) {}
 
 void pick_follow(AppState& s, Platform& p, Point at) {
-    const Size size = s.window_sizes[MODE_GRADATION];
-    p.move_window(at.x - s.grab_offset.x, at.y - s.grab_offset.y, size.width, size.height);
+    const Size size = scaled(s, s.window_sizes[MODE_GRADATION]);
+    const Point grab = scaled(s, s.grab_offset);
+    p.move_window(at.x - grab.x, at.y - grab.y, size.width, size.height);
 }
 
 }  // namespace

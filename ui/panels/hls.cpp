@@ -5,6 +5,7 @@
 
 #include "ui/panels/panels.h"
 #include "ui/panels/sliders.h"
+#include "ui/pointer.h"
 #include "ui/title_bar.h"
 
 namespace {
@@ -137,7 +138,7 @@ int wrap_hue(int v) {
 void drag(AppState& s, Platform& p, int, int) {
     if (s.drag_state < 0 || s.drag_state >= ITEM_COUNT) return;
     p.set_cursor(ITEM_CURSORS[s.drag_state]);
-    const Point at = p.pointer_pos();
+    const Point at = pointer_units(s, p);
     switch (s.drag_state) {
     case ITEM_HUE: s.cur_h = wrap_hue(slider_drag_value(s, p, HUE_SNAP)); break;
     case ITEM_LIGHTNESS: s.cur_l = std::clamp(slider_drag_value(s, p, LEVEL_SNAP), 0, 255); break;

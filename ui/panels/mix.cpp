@@ -5,6 +5,7 @@
 
 #include "ui/panels/panels.h"
 #include "ui/panels/sliders.h"
+#include "ui/pointer.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ void set_ratio(AppState& s, int ratio) {
 }
 
 void drag(AppState& s, Platform& p, int, int) {
-    const int ratio = std::clamp(p.pointer_pos().x - s.drag_origin.x, 0, 100);
+    const int ratio = std::clamp(pointer_units(s, p).x - s.drag_origin.x, 0, 100);
     set_ratio(s, s.shift_down ? snap_to(ratio, RATIO_SNAP) : ratio);
 }
 

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "ui/pointer.h"
+
 void draw_slider_rows(Image& panel, Platform& p, int x, int highlight, const char letters[SLIDER_ROWS],
                       const int values[SLIDER_ROWS]) {
     if (highlight >= 0 && highlight < SLIDER_ROWS)
@@ -18,11 +20,11 @@ void draw_slider_rows(Image& panel, Platform& p, int x, int highlight, const cha
 void start_drag(AppState& s, Platform& p, int item, int value) {
     s.drag_state = item;
     s.drag_start_value = value;
-    s.drag_origin = p.pointer_pos();
+    s.drag_origin = pointer_units(s, p);
 }
 
 int slider_drag_value(const AppState& s, Platform& p, int snap) {
-    const int v = s.drag_start_value + 2 * (p.pointer_pos().x - s.drag_origin.x);
+    const int v = s.drag_start_value + 2 * (pointer_units(s, p).x - s.drag_origin.x);
     return s.shift_down ? snap_to(v, snap) : v;
 }
 

@@ -24,7 +24,8 @@ void draw_slider_rows(Image& panel, Platform& p, int x, int highlight, const cha
 // v snapped down to a multiple of k (toward zero).
 constexpr int snap_to(int v, int k) { return v / k * k; }
 
-// Starts dragging item `item` whose value is now `value`, from the pointer's screen position.
+// Starts dragging item `item` whose value is now `value`, from the pointer's screen position
+// in window units.
 void start_drag(AppState& s, Platform& p, int item, int value);
 // The dragged slider's value: two units per pixel the pointer moved sideways since the press,
 // snapped to `snap` while Shift is held. The caller clamps or wraps.
