@@ -301,6 +301,21 @@ def test_gradation_handles_and_keys(desk):
         keep(desk, wait_for("the spiral", lambda: (s := desk.screenshot()) and area(s, g) not in (rest, moved) and s), "gradation", g)
 
 
+def settled_shot(desk, box, ok):
+    """The screenshot once `ok` holds of it and the box shows what it showed 0.2 s before (a key's release is in)."""
+    x, y, w, h = box
+    previous = [None]
+
+    def probe():
+        s = desk.screenshot()
+        same = previous[0] is not None and all(s.pixel(x + i, y + j) == previous[0].pixel(x + i, y + j)
+                                               for j in range(h) for i in range(w))
+        previous[0] = s if ok(s) else None
+        time.sleep(0 if same else 0.2)
+        return same and s
+    return wait_for("the window fixed and settled", probe)
+
+
 def wine_dpi(desk, dpi):
     """Wine reads LogPixels when its server starts: written, then the server started anew."""
     subprocess.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi),
@@ -332,8 +347,7 @@ def test_window_scale_at_192_dpi(desk):
                 if keys:
                     popup(desk, picker, keys)
                 x, y, w, h = g = picker.wait_geometry(f"the {k}x window", lambda g: g[2:] == (67 * k, 57 * k))
-                shots[k] = wait_for("the fixed title bar", lambda: (s := desk.screenshot()) and s.pixel(x + w - 3, y + 2 * k)
-                                    == (0xCC, 0xCC, 0xCC) and s), g
+                shots[k] = settled_shot(desk, g, lambda s: s.pixel(x + w - 3, y + 2 * k) == (0xCC, 0xCC, 0xCC)), g
                 idle[k] = idle_percent(picker)
             print(f"idle CPU of the RGB panel at 10 frames per second, % of one core: 1x {idle[1]:.2f}, 2x {idle[2]:.2f}")
             (one, a), (two, b) = shots[1], shots[2]
