@@ -161,6 +161,19 @@ TEST(Panels, EveryRectangleInPlaceAndNothingElse) {
 
 // A frame of the clock presents only a window whose pixels changed, without a paint message; a
 // paint message (the system's, or one asked for after input) always presents.
+// The helpers the scenes draw their expectations with, pixel by pixel: a box's one-pixel frame, and a
+// fill clipped at the image's edge.
+TEST(Image, FrameAndFillBoxesPixelByPixel) {
+    ImageBuffer b = make_image(6, 4);
+    fill_box(b.image, 0, 0, 6, 4, 0);
+    frame_box(b.image, 1, 0, 4, 3, 1);
+    fill_box(b.image, 4, 2, 5, 5, 2);
+    std::string got;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x) got += static_cast<char>('0' + get_pixel(b.image, x, y));
+    EXPECT_EQ(got, "011110" "010010" "011122" "000022");
+}
+
 TEST(Frames, TheClockPresentsOnlyAChangedWindowAPaintMessageAlways) {
     Started t(MODE_ZOOM);
     t.p.pointer = {500, 400};
