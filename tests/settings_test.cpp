@@ -62,7 +62,7 @@ std::unique_ptr<AppState> unusual_state() {
     for (int i = 0; i < RECORDED_COUNT; ++i) s->recorded[i] = 0x010203u * static_cast<uint32_t>(i + 1);
     std::memset(s->save_prefix, 'x', sizeof s->save_prefix);  // bytes after the terminator count too
     std::memcpy(s->save_prefix, "D:\\pics\\shot_", 14);
-    s->sample_size = 5, s->ui_language = 1, s->extra_notation = 8, s->contrast_readout = 1, s->window_scale_choice = 2;
+    s->sample_size = 5, s->ui_language = 1, s->extra_notation = 8, s->contrast_readout = 1, s->window_scale_choice = 1;
     return s;
 }
 
