@@ -1,5 +1,7 @@
 // The slow paths next to the memory floor, the time to write the same 640 x 480 pixels once: the counter x_floor
-// gives each figure as a multiple of floor_fill, which runs first (so run them together).
+// gives each figure as a multiple of floor_fill, which runs first (so run them together). Presenting the largest
+// frame at 3x and the mean of a 101 x 101 sample are each held to a floor of their own size, a copy of as
+// many pixels.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -7,14 +9,17 @@
 #include <ctime>
 #include <vector>
 
+#include "app/window_scale.h"
+#include "commands/command_ids.h"
 #include "export/bmp_writer.h"
 #include "export/quantizer.h"
 #include "platform/headless/headless_app.h"
+#include "ui/sample.h"
 
 namespace {
 
 constexpr int W = AREA_MAX_WIDTH, H = AREA_MAX_HEIGHT;
-double floor_seconds = 1;  // of one fill, set by floor_fill
+double floor_seconds = 1;  // of the floor benchmark that ran last
 
 // Runs body once per iteration; its processor time per iteration, over the floor's, becomes x_floor.
 template <class Body>
@@ -83,6 +88,37 @@ void capture_frame(benchmark::State& state) {
     if (t.p.presents < state.iterations()) state.SkipWithError("a frame was not presented");
 }
 
+// The mean of the largest sample square, 101 x 101, around the pointer on a screen of varied colours: one read
+// of the square and its mean over the pixels on the monitor and not under the window.
+constexpr size_t SQUARE = size_t{MAX_SAMPLE_SIDE} * MAX_SAMPLE_SIDE;
+void floor_copy_101(benchmark::State& state) {
+    timed(state, [] { std::memcpy(target.data(), pixels.data(), SQUARE * 4), benchmark::ClobberMemory(); }, true);
+}
+void sample_101(benchmark::State& state) {
+    HeadlessApp t;
+    for (size_t i = 0; i < t.p.screen.storage.size(); ++i) t.p.screen.storage[i] = uint32_t(i * 2654435761u) & 0xFFFFFF;
+    t.start();
+    t.s.sample_size = SAMPLE_SIZE_COUNT - 1;
+    timed(state, [&] { benchmark::DoNotOptimize(sample_screen(t.s, t.p, {500, 400})); });
+}
+
+// The largest frame, the 643 x 499 capture window, presented at 3x: the copy, the marks, the enlargement and the
+// hand-over; its floor copies as many pixels as the enlarged frame holds.
+constexpr size_t PRESENTED_3X = size_t{BACK_WIDTH} * (BACK_HEIGHT - 1) * MAX_WINDOW_SCALE * MAX_WINDOW_SCALE;
+std::vector<uint32_t> big(PRESENTED_3X, 0x123456), big_target(PRESENTED_3X);
+void floor_copy_3x(benchmark::State& state) {
+    timed(state, [] { std::memcpy(big_target.data(), big.data(), PRESENTED_3X * 4), benchmark::ClobberMemory(); }, true);
+}
+void present_3x(benchmark::State& state) {
+    HeadlessApp t;
+    t.p.dpi = BASE_DPI * MAX_WINDOW_SCALE;
+    t.start();
+    t.s.area_size = {W, H};
+    t.command(CMD_MODE_CAPTURE);
+    t.send(EVENT_PAINT);
+    timed(state, [&] { present_frame(t.s, t.p, PRESENT_ALWAYS); });
+}
+
 }  // namespace
 
 BENCHMARK(floor_fill)->MinTime(0.5);
@@ -91,3 +127,7 @@ BENCHMARK(gradation)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(reduced_save, ripple, ripple)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(reduced_save, all_distinct, all_distinct)->Unit(benchmark::kMillisecond);
 BENCHMARK(capture_frame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(floor_copy_101)->Unit(benchmark::kMicrosecond);
+BENCHMARK(sample_101)->Unit(benchmark::kMicrosecond);
+BENCHMARK(floor_copy_3x)->Unit(benchmark::kMicrosecond);
+BENCHMARK(present_3x)->Unit(benchmark::kMicrosecond);
