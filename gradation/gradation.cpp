@@ -304,8 +304,6 @@ void render_cells(const Grad& g, Image& img) {
 
 }  // namespace
 
-double repeat_profile(double x, int32_t repeat, int32_t wave) { return profile(x, repeat, wave); }
-
 bool gradation_shows_wait_cursor(const GradationSettings& s) {
     return !s.dragging && plan_gradation(s).plan == Plan::cells;
 }

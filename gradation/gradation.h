@@ -38,9 +38,6 @@ struct GradationSettings {
 // or a division by zero.
 void render_gradation(const GradationSettings& g, Image& area);
 
-// The repetition profile of a repeat and wave: maps a shape parameter to 0..1.
-double repeat_profile(double x, int32_t repeat, int32_t wave);
-
 // Whether a render of these settings draws cell by cell outside a drag: the caller shows
 // the wait cursor before render_gradation and the arrow after it. Flat fills and
 // renders during a drag leave the cursor alone.
