@@ -37,17 +37,6 @@ TEST(Placement, BesidePointerAndAwayFromEdges) {
     for (const auto& c : cases) EXPECT_EQ(xy(place_beside_pointer(c.pointer, {67, 57}, 1024, 768)), xy(c.at)) << c.pointer.y;
 }
 
-// Each axis on its own, only as far as needed; a window larger than the monitor keeps its top-left on it.
-TEST(KeepOnMonitor, ShiftsInwardOnlyAsFarAsNeeded) {
-    const struct { const char* name; Point at; Size size; Rect monitor; Point want; } rows[] = {
-        {"touching the far corner: unchanged", {957, 711}, {67, 57}, SCREEN, {957, 711}},
-        {"above and left", {-143, -115}, {643, 499}, SCREEN, {0, 0}},
-        {"wholly off to the right and below", {5000, 5000}, {39, 13}, SCREEN, {985, 755}},
-        {"wider and taller than the monitor", {50, 10}, {643, 499}, {0, 0, 640, 480}, {0, 0}},
-        {"on a monitor at negative coordinates", {-1300, 900}, {67, 57}, LEFT_MONITOR, {-1280, 767}}};
-    for (const auto& r : rows) EXPECT_EQ(xy(keep_on_monitor(r.at, r.size, r.monitor)), xy(r.want)) << r.name;
-}
-
 // The compact window (67 x 17) follows the pointer in chip mode, each edge at its last pixel and one
 // past (each axis flips on its own); without chip mode or focus it stays. A mode change across two
 // monitors puts the window wholly onto the one that holds most of it.

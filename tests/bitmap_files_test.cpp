@@ -14,27 +14,6 @@
 
 namespace {
 
-// Both encoders, on widths whose rows need 0 to 3 padding bytes, decode back. The 8-bit
-// image indexes three colours; the table's unused entries and reserved bytes are zero.
-TEST(BitmapFiles, EncodeAndDecode) {
-    const struct { int w, h, bits; } cases[] = {{64, 64, 24}, {67, 1, 24}, {1, 1, 24}, {2, 5, 24}, {64, 64, 8}, {67, 3, 8}, {1, 3, 8}};
-    const uint8_t bgr[9] = {0, 0, 255, 255, 0, 0, 30, 20, 10};
-    for (const auto& c : cases) {
-        ImageBuffer pic = make_image(c.w, c.h);
-        std::mt19937 rng(c.w);
-        std::vector<uint8_t> idx, file;
-        std::vector<ColorRef> want;
-        for (int i = 0; i < c.w * c.h; ++i) {
-            const uint8_t* p = bgr + 3 * idx.emplace_back(static_cast<uint8_t>(rng() % 3));
-            set_pixel(pic.image, i % c.w, i / c.w, want.emplace_back(c.bits == 8 ? make_color(p[2], p[1], p[0]) : rng() & 0xFFFFFF));
-        }
-        if (c.bits == 24) encode_bmp24(pic.image, file);
-        else encode_bmp8(idx.data(), c.w, c.h, bgr, 3, file);
-        EXPECT_EQ(decode_bmp(file, c.w, c.h, c.bits), want) << c.w << "x" << c.h << " " << c.bits;
-        for (size_t at = 54 + 3; c.bits == 8 && at < 1078; at += at < 66 ? 4 : 1) ASSERT_EQ(file[at], 0) << at;
-    }
-}
-
 // A prefix that leaves no room for the number is refused, not truncated (the numbers themselves
 // are the dispatch table's: 01 and 100).
 TEST(BitmapFiles, NumberedNameRefusesAPrefixTooLong) {

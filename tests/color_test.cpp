@@ -39,12 +39,6 @@ TEST(HlsToRgb, KnownColoursAndBadHues) {
     }
 }
 
-TEST(GreyLevel, PrimariesAndEnds) {
-    const struct { Triple rgb; int grey; } cases[] = {
-        {{255, 0, 0}, 76}, {{0, 255, 0}, 149}, {{0, 0, 255}, 28}, {{255, 255, 255}, 255}, {{0, 0, 0}, 0}};
-    for (const auto& c : cases) EXPECT_EQ(grey_level(c.rgb[0], c.rgb[1], c.rgb[2]), c.grey) << c.grey;
-}
-
 // Entries first..last of the table of the given model, on the defaults and known pairs. Only a damaged
 // settings file holds another model: the table stays as it was (KEPT).
 TEST(MixTable, KnownEntries) {

@@ -153,32 +153,6 @@ TEST(Focus, LossReleasesHoldOnlyInTheChipLikeModesAndKeepsKeyFlags) {
     }
 }
 
-// Without a drag a right click shows the mode's menu at the pointer. During a drag it shows none:
-// it records the colour (not in the gradation), and in the capture mode takes the 64 x 64 area
-// beside the pointer (kept on its monitor as the live area is: the capture view's rows).
-TEST(Popup, RightClickShowsTheMenuOrDuringADragRecordsOrTakesTheArea) {
-    const struct { int mode, drag, popup; } cases[] = {
-        {MODE_ZOOM, 0, 0}, {MODE_CAPTURE, 0, 1}, {MODE_MIX_PANEL, 0, 2}, {MODE_GRADATION, 0, 3},
-        {MODE_COMPACT, 1, NONE}, {MODE_GRADATION, 1, NONE}, {MODE_CAPTURE, 1, NONE}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "row " << &c - cases);
-        Started t(c.mode);
-        const ColorRef newest = c.drag && c.mode == MODE_COMPACT ? 0x00FEDC : t.s.history[0];
-        t.s.hold = 1, t.s.current_color = 0x00FEDC;
-        if (c.drag) t.press();
-        set_pixel(t.p.screen.image, 466, 366, 0x0A0B0C), set_pixel(t.p.screen.image, 466 + 63, 366 + 63, 0x0D0E0F);  // the area's corners
-        t.p.pointer = {500, 400};
-        t.send(EVENT_RIGHT_DOWN);
-        const std::pair<int, Point> shown = t.p.popups.empty() ? std::pair<int, Point>{NONE, {500, 400}} : t.p.popups[0];
-        EXPECT_EQ(seq<int64_t>(t.p.popups.size(), shown.first, shown.second.x, shown.second.y, t.s.history[0]),
-                  seq<int64_t>(c.popup != NONE, c.popup, 500, 400, newest));
-        if (c.drag && c.mode == MODE_CAPTURE) {
-            const auto copied = decode_bmp(t.p.clipboard_bitmap, 64, 64, 24, false);  // the area, as the view now shows it
-            EXPECT_EQ(seq(copied.at(0), copied.at(64 * 64 - 1), back_pixel(t, 64, 80)), seq(0x0A0B0Cu, 0x0D0E0F, 0x0D0E0F));
-        }
-    }
-}
-
 // A press on the swatch starts a pick drag, elsewhere it moves the window; in the record panel it
 // first fixes the colour, the one of the cell pressed. A slider drag still running (its release went
 // elsewhere) ends first, or the next release would leave one of them running.

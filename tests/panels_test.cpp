@@ -190,25 +190,4 @@ TEST(Frames, TheClockPresentsOnlyAChangedWindowAPaintMessageAlways) {
     }
 }
 
-// The HLS panel's overview samples but converts nothing: the hue waits for the panel.
-TEST(Sampling, TheHlsOverviewConvertsNothing) {
-    Started t(MODE_HLS_OVERVIEW);
-    t.s.cur_h = 77;
-    set_pixel(t.p.screen.image, 0, 0, make_color(255, 0, 0));  // under the pointer
-    t.send(EVENT_PAINT);
-    EXPECT_EQ(seq(t.s.cur_r, t.s.cur_h), seq(255, 77));
-}
-
-// Text lands only on surfaces the platform made, as on Windows: a label drawn into plain
-// memory would pass a headless test and vanish in the real window.
-TEST(Frame, TextOnlyOnPlatformSurfaces) {
-    HeadlessPlatform p;
-    Image part = sub_image(p.create_surface(20, 20), 4, 4, 10, 10);
-    ImageBuffer plain = make_image(20, 20);
-    p.draw_text(part, 0, 0, "A", 0xFFFFFF), p.draw_text(plain.image, 0, 0, "B", 0xFFFFFF);
-    ASSERT_EQ(p.texts.size(), 1u);
-    EXPECT_EQ(p.texts[0].text, "A");
-    EXPECT_EQ(std::count(plain.storage.begin(), plain.storage.end(), 0u), 400);
-}
-
 }  // namespace

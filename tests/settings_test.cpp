@@ -166,14 +166,6 @@ TEST(SettingsFile, ModeChipAndHoldFixUps) {
     }
 }
 
-// Placed by the loaded mode's size, never at the saved position: a 303 x 219 capture window
-// flips over a pointer at (710, 550), where the default panel would fit.
-TEST(SettingsFile, StartPlaceUsesTheLoadedModesSize) {
-    Bytes file(defaults());
-    put(file, 8, 50, 4), put(file, 12, 60, 4), put(file, 16, MODE_CAPTURE, 4), put(file, 46, 300, 4), put(file, 50, 200, 4);
-    EXPECT_EQ(xy(start(&file, {710, 550})->window_pos), xy({710 - 12 - 303, 550 - 219}));
-}
-
 // A default file with one field overwritten, and what that field of the loaded state must store:
 // a selector out of range falls back to its default, a size is clamped, a flag becomes 0 or 1.
 TEST(SettingsFile, HostileValuesAreBroughtIntoRange) {
