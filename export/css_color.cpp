@@ -184,8 +184,10 @@ void write_number(double v, int places, bool hue, char (&out)[48]) {
     int digits = places;
     for (; digits > 0 && fraction % 10 == 0; --digits) fraction /= 10;
     const char* sign = n < 0 ? "-" : "";
-    if (digits == 0) std::snprintf(out, sizeof out, "%s%lld", sign, whole);
-    else std::snprintf(out, sizeof out, "%s%lld.%0*lld", sign, whole, digits, fraction);
+    // At most six places and a fraction below a million: the compiler can see the text fits.
+    const int shown = std::min(digits, 6), part = static_cast<int>(fraction % 1000000);
+    if (shown == 0) std::snprintf(out, sizeof out, "%s%lld", sign, whole);
+    else std::snprintf(out, sizeof out, "%s%lld.%0*d", sign, whole, shown, part);
 }
 
 Vec3 oklab_of_rgb(uint32_t rgb) { return oklab(make_color(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF)); }
