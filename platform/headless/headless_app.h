@@ -2,10 +2,8 @@
 // benchmarks, fuzzers and the composition tool run it, every event through the same door.
 #pragma once
 #include <memory>
-#include <vector>
 
 #include "app/app.h"
-#include "app/settings.h"
 #include "platform/headless/headless_platform.h"
 #include "ui/event.h"
 #include "ui/frame.h"
@@ -22,13 +20,6 @@ struct HeadlessApp {
     // Started, with the surfaces a record makes only when it needs them made already, so that the
     // many records started from this one (start_app(..., &s)) share them all.
     void start_lending() { start(), s.scaled_frame = make_scaled_frame(p); }
-    // The settings file beside the program, written from a record as a save would.
-    void store_settings(const AppState& from) {
-        std::vector<uint8_t> bytes(SETTINGS_SIZE);
-        encode_settings(from, bytes.data());
-        p.files[p.directory + "qv.ini"] = bytes;
-    }
-
     void send(const Event& e) { handle_event(s, p, e); }
     void send(EventKind kind) { send({kind, {}, KEY_OTHER, 0}); }
     void send(EventKind kind, Key key) { send({kind, {}, key, 0}); }

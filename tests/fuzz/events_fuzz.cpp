@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/placement.h"
+#include "app/settings.h"
 #include "app/window_scale.h"
 #include "fuzz_checks.h"
 #include "platform/headless/headless_app.h"

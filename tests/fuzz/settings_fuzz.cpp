@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/settings.h"
 #include "fuzz_checks.h"
 #include "platform/headless/headless_app.h"
 
